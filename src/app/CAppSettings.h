@@ -125,7 +125,7 @@ public:
 
     // ---- Lists and groups ----
     // The address opened for StartMode 0; not stored.
-    const QString BlankPage = QStringLiteral("about:blank");
+    QString BlankPage = QStringLiteral("about:blank");
     // Auto-close address patterns, in order.
     QStringList AutoClose;
     QList<LinkGroup> LinkGroups;
