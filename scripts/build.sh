@@ -30,8 +30,10 @@ esac
 if [[ ! -f "$dir/build.ninja" ]]; then
     cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${flags[@]}"
 fi
+# One build at a time on this machine: several build trees share the cores.
+lock=/tmp/quorrelin-build.lock
 if [[ $# -gt 0 ]]; then
-    cmake --build "$dir" -j "$jobs" --target "$@"
+    flock "$lock" cmake --build "$dir" -j "$jobs" --target "$@"
 else
-    cmake --build "$dir" -j "$jobs"
+    flock "$lock" cmake --build "$dir" -j "$jobs"
 fi
