@@ -1,0 +1,141 @@
+#include "res/images/AppIcons.h"
+
+#include "res/images/BasicGlyphs.h"
+#include "res/images/Canvas.h"
+
+#include <QLinearGradient>
+#include <QTransform>
+
+#include <algorithm>
+#include <functional>
+
+namespace res {
+
+namespace {
+
+int clampSize(int size) { return std::clamp(size, 8, 512); }
+
+// The application's mark: a blue rounded tile holding a white globe circled
+// by an amber orbit with a light on it.
+void drawAppMark(QPainter& p, qreal s) {
+    const QRectF tile(s * 0.03, s * 0.03, s * 0.94, s * 0.94);
+    QLinearGradient sky(tile.topLeft(), tile.bottomLeft());
+    sky.setColorAt(0.0, QColor(0x60A5FA));
+    sky.setColorAt(1.0, QColor(0x1D4ED8));
+    p.setPen(QPen(QColor(0x1E3A8A), std::max(1.0, s / 48.0)));
+    p.setBrush(sky);
+    p.drawRoundedRect(tile, s * 0.2, s * 0.2);
+
+    const QPointF centre(s * 0.5, s * 0.52);
+    const qreal r = s * 0.29;
+    const qreal line = std::max(1.2, s * 0.055);
+    const QTransform turn = QTransform().translate(centre.x(), centre.y()).rotate(-22.0);
+    QPainterPath orbit;
+    orbit.addEllipse(QPointF(0, 0), s * 0.43, s * 0.13);
+    const QPainterPath orbitPath = turn.map(orbit);
+    const QPen orbitPen(QColor(0xFBBF24), line, Qt::SolidLine, Qt::RoundCap);
+
+    // Back half of the orbit, the globe, then the front half over it.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(orbitPen);
+    p.save();
+    p.setClipRect(QRectF(0, 0, s, centre.y()));
+    p.drawPath(orbitPath);
+    p.restore();
+
+    QPainterPath disc = glyph::circlePath(centre, r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawPath(disc);
+    p.save();
+    p.setClipPath(disc);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 220), line * 0.7));
+    p.drawEllipse(centre, r * 0.42, r);
+    if (s >= 24) {
+        p.drawLine(QPointF(centre.x(), centre.y() - r), QPointF(centre.x(), centre.y() + r));
+        p.drawLine(QPointF(centre.x() - r, centre.y()), QPointF(centre.x() + r, centre.y()));
+        p.drawLine(QPointF(centre.x() - r, centre.y() - r * 0.5),
+                   QPointF(centre.x() + r, centre.y() - r * 0.5));
+        p.drawLine(QPointF(centre.x() - r, centre.y() + r * 0.5),
+                   QPointF(centre.x() + r, centre.y() + r * 0.5));
+    }
+    p.restore();
+    p.setPen(QPen(colour::white(), line));
+    p.drawPath(disc);
+
+    p.setPen(orbitPen);
+    p.save();
+    p.setClipRect(QRectF(0, centre.y(), s, s));
+    p.drawPath(orbitPath);
+    p.restore();
+
+    const QPointF light = turn.map(QPointF(s * 0.43 * 0.72, s * 0.13 * 0.69));
+    p.setPen(QPen(QColor(0xC2410C), std::max(0.8, s / 64.0)));
+    p.setBrush(QColor(0xF97316));
+    const qreal lightRadius = s >= 24 ? s * 0.075 : s * 0.1;
+    p.drawEllipse(light, lightRadius, lightRadius);
+}
+
+// Small pictures are designed on a 16-pixel grid and scaled up for larger
+// sizes, so they keep their proportions.
+QPixmap onGrid(int size, qreal ratio, const std::function<void(QPainter&)>& draw) {
+    const int logical = clampSize(size);
+    Canvas canvas(QSize(logical, logical), ratio);
+    canvas.painter().scale(logical / 16.0, logical / 16.0);
+    draw(canvas.painter());
+    return canvas.takePixmap();
+}
+
+QIcon iconOf(const std::function<QPixmap(int, qreal)>& image, std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (const int size : sizes) {
+        icon.addPixmap(image(size, 1.0));
+        if (size <= 64)
+            icon.addPixmap(image(size, 2.0));
+    }
+    return icon;
+}
+
+} // namespace
+
+QPixmap AppIcons::appImage(int size, qreal devicePixelRatio) {
+    const int logical = clampSize(size);
+    Canvas canvas(QSize(logical, logical), devicePixelRatio);
+    drawAppMark(canvas.painter(), logical);
+    return canvas.takePixmap();
+}
+
+QIcon AppIcons::appIcon() {
+    return iconOf([](int size, qreal ratio) { return appImage(size, ratio); },
+                  {16, 22, 24, 32, 48, 64, 128, 256});
+}
+
+QPixmap AppIcons::windowImage(int engine, int size, qreal devicePixelRatio) {
+    const Tone globeTone = engine == 1 ? tone::teal() : tone::blue();
+    return onGrid(size, devicePixelRatio, [&globeTone](QPainter& p) {
+        glyph::page(p, QRect(1, 0, 11, 15));
+        glyph::clearHalo(p, glyph::circlePath({11.0, 11.0}, 4.8), 1.0);
+        glyph::globe(p, {11.0, 11.0}, 4.8, globeTone);
+    });
+}
+
+QIcon AppIcons::windowIcon(int engine) {
+    return iconOf([engine](int size, qreal ratio) { return windowImage(engine, size, ratio); },
+                  {16, 24, 32, 48});
+}
+
+QPixmap AppIcons::linkGroupImage(int size, qreal devicePixelRatio) {
+    return onGrid(size, devicePixelRatio, [](QPainter& p) {
+        glyph::folder(p, QRect(0, 1, 15, 12));
+        glyph::clearHalo(p, glyph::circlePath({11.5, 11.5}, 4.3), 1.0);
+        glyph::globe(p, {11.5, 11.5}, 4.3, tone::blue());
+    });
+}
+
+QIcon AppIcons::linkGroupIcon() {
+    return iconOf([](int size, qreal ratio) { return linkGroupImage(size, ratio); },
+                  {16, 24, 32, 48});
+}
+
+} // namespace res
