@@ -41,7 +41,8 @@ const QByteArray kTokens[] = {"[", "]", "\\", "\"", "=", "@", "-", ",", ":", ";"
                               "\xE4\xB8\xAD"};
 
 QByteArray mutate(QByteArray data, std::mt19937& rng) {
-    const int edits = std::uniform_int_distribution<int>(1, 8)(rng);
+    // Mostly single edits, which keep much of the file valid; some heavier.
+    const int edits = rng() % 4 == 0 ? std::uniform_int_distribution<int>(2, 8)(rng) : 1;
     for (int e = 0; e < edits; ++e) {
         const int at = data.isEmpty() ? 0 : std::uniform_int_distribution<int>(0, int(data.size()) - 1)(rng);
         switch (rng() % 6) {
@@ -82,7 +83,7 @@ TEST(RegFileFuzzTest, RandomAndMutatedInputsAreParsedOrRefusedCleanly) {
     const auto started = std::chrono::steady_clock::now();
     int parsed = 0;
     int refused = 0;
-    for (int round = 0; round < 4000; ++round) {
+    for (int round = 0; round < 10000; ++round) {
         QByteArray input;
         if (round % 10 == 0) {
             const int size = std::uniform_int_distribution<int>(0, 300)(rng);
@@ -105,7 +106,7 @@ TEST(RegFileFuzzTest, RandomAndMutatedInputsAreParsedOrRefusedCleanly) {
             << error.toStdString() << "\n" << input.toStdString();
     }
     // Both outcomes must have been exercised for the run to mean anything.
-    EXPECT_GT(parsed, 100);
-    EXPECT_GT(refused, 1000);
+    EXPECT_GT(parsed, 500);
+    EXPECT_GT(refused, 3000);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(120));
 }
