@@ -28,8 +28,13 @@ QString makeTempFileName(const QString& extension) {
     QString suffix = extension.isEmpty() ? QStringLiteral(".tmp") : extension;
     if (!suffix.startsWith(u'.'))
         suffix.prepend(u'.');
+    // An unusable temporary folder comes back as an empty path: never fall
+    // back to the root folder.
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty())
+        return QString();
     const QByteArray suffixBytes = QFile::encodeName(suffix);
-    QByteArray pattern = QFile::encodeName(QDir::tempPath()) + "/QRAXXXXXX" + suffixBytes;
+    QByteArray pattern = QFile::encodeName(folder) + "/QRAXXXXXX" + suffixBytes;
     const int fd = ::mkstemps(pattern.data(), static_cast<int>(suffixBytes.size()));
     if (fd < 0)
         return QString();
