@@ -48,20 +48,25 @@ void InstanceConnection::detach() {
 }
 
 void InstanceConnection::readAvailable() {
-    while (state_ == State::Reading && socket_->bytesAvailable() > 0) {
+    while (state_ == State::Reading) {
         if (!header_) {
-            buffer_ += socket_->read(instancewire::kHeaderSize - buffer_.size());
-            if (buffer_.size() < instancewire::kHeaderSize)
+            if (socket_->bytesAvailable() <= 0)
                 return;
-            if (!readHeader())
+            buffer_ += socket_->read(instancewire::kHeaderSize - buffer_.size());
+            if (buffer_.size() < instancewire::kHeaderSize || !readHeader())
                 return;
             continue;
         }
-        buffer_ += socket_->read(qint64(header_->payloadLength) - buffer_.size());
-    }
-    if (state_ == State::Reading && header_ && quint32(buffer_.size()) == header_->payloadLength) {
-        // The handler runs from the event loop, not from inside the socket's
-        // signal, so it may do anything, including destroying the server.
+        const qint64 missing = qint64(header_->payloadLength) - buffer_.size();
+        if (missing > 0) {
+            if (socket_->bytesAvailable() <= 0)
+                return;
+            buffer_ += socket_->read(missing);
+            continue;
+        }
+        // The whole frame is in. The handler runs from the event loop, not
+        // from inside the socket's signal, so it may do anything, including
+        // destroying the server.
         state_ = State::Dispatching;
         deadline_.stop();
         QMetaObject::invokeMethod(this, &InstanceConnection::dispatchRequest,

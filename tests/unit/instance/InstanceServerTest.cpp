@@ -257,6 +257,12 @@ TEST_F(InstanceServerTest, MisbehavingPeersGetNoAnswerAndReachNoHandler) {
 
     EXPECT_EQ(whileServing([this] { return client().sendNavigate(kFirst, 0, 1); }), 1u);
     EXPECT_EQ(log.events, QStringList{"navigate 0 1"});
+
+    // Bytes after a complete request are never read; the request is answered.
+    const PeerResult trailing = rawExchange(
+        socketOf(kFirst), instancewire::findInstanceRequest() + "trailing bytes", 5000);
+    EXPECT_EQ(trailing.received, instancewire::resultReply(quint64(kFirst)));
+    EXPECT_TRUE(trailing.closedByServer);
 }
 
 TEST_F(InstanceServerTest, StalledPeersDoNotHoldUpOthers) {
