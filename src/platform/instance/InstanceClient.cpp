@@ -14,9 +14,13 @@
 namespace platform {
 namespace {
 
-bool processIsGone(InstanceId id) { return ::kill(pid_t(id), 0) != 0 && errno == ESRCH; }
+bool processIsGone(InstanceId id) {
+    return ::kill(pid_t(id), 0) != 0 && errno == ESRCH;
+}
 
-InstanceId ownId() { return InstanceId(::getpid()); }
+InstanceId ownId() {
+    return InstanceId(::getpid());
+}
 
 } // namespace
 

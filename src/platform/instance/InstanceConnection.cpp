@@ -9,8 +9,7 @@ namespace platform {
 
 using instancewire::FrameKind;
 
-InstanceConnection::InstanceConnection(QLocalSocket* socket, InstanceServer* server,
-                                       int timeoutMs)
+InstanceConnection::InstanceConnection(QLocalSocket* socket, InstanceServer* server, int timeoutMs)
     : QObject(server), socket_(socket), server_(server) {
     socket_->setParent(this);
     deadline_.setSingleShot(true);
@@ -69,8 +68,7 @@ void InstanceConnection::readAvailable() {
         // destroying the server.
         state_ = State::Dispatching;
         deadline_.stop();
-        QMetaObject::invokeMethod(this, &InstanceConnection::dispatchRequest,
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &InstanceConnection::dispatchRequest, Qt::QueuedConnection);
     }
 }
 

@@ -100,8 +100,8 @@ Outcome connectUntil(int fd, const sockaddr_un& address, Clock::time_point deadl
 bool sendAll(int fd, const QByteArray& data, Clock::time_point deadline) {
     qsizetype sent = 0;
     while (sent < data.size()) {
-        const ssize_t n = ::send(fd, data.constData() + sent, size_t(data.size() - sent),
-                                 MSG_NOSIGNAL);
+        const ssize_t n =
+            ::send(fd, data.constData() + sent, size_t(data.size() - sent), MSG_NOSIGNAL);
         if (n > 0) {
             sent += n;
             continue;

@@ -12,10 +12,10 @@ namespace platform {
 // InstanceClient; needs no event loop.
 struct InstanceExchange {
     enum class Outcome {
-        Answered,  // a valid Result frame arrived; result holds its value
-        NoSocket,  // nothing at the path (or the path is too long for a socket)
-        Refused,   // the path exists but nobody listens there
-        NoAnswer,  // connected, but no valid reply in time (or the peer hung up)
+        Answered, // a valid Result frame arrived; result holds its value
+        NoSocket, // nothing at the path (or the path is too long for a socket)
+        Refused,  // the path exists but nobody listens there
+        NoAnswer, // connected, but no valid reply in time (or the peer hung up)
     };
 
     Outcome outcome = Outcome::NoAnswer;

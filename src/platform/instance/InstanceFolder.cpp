@@ -18,7 +18,9 @@ void setError(QString* error, const QString& text) {
         *error = text;
 }
 
-QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+QString systemError(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
 
 // mkdir for every missing component of path, each with mode 0700.
 bool makePath(const QByteArray& path, QString* error) {
@@ -39,8 +41,8 @@ bool checkPrivate(const QByteArray& path, QString* error) {
     struct stat info {};
     const QString name = QFile::decodeName(path);
     if (::lstat(path.constData(), &info) != 0) {
-        setError(error, QStringLiteral("cannot examine the folder %1: %2")
-                            .arg(name, systemError(errno)));
+        setError(error,
+                 QStringLiteral("cannot examine the folder %1: %2").arg(name, systemError(errno)));
         return false;
     }
     if (!S_ISDIR(info.st_mode)) {
@@ -52,10 +54,9 @@ bool checkPrivate(const QByteArray& path, QString* error) {
         return false;
     }
     if ((info.st_mode & 0077) != 0) {
-        setError(error,
-                 QStringLiteral("the folder %1 is open to other users (mode %2)")
-                     .arg(name)
-                     .arg(info.st_mode & 0777, 3, 8, QLatin1Char('0')));
+        setError(error, QStringLiteral("the folder %1 is open to other users (mode %2)")
+                            .arg(name)
+                            .arg(info.st_mode & 0777, 3, 8, QLatin1Char('0')));
         return false;
     }
     return true;
@@ -82,8 +83,9 @@ bool InstanceFolder::ensure(const QString& path, QString* error) {
     struct stat info {};
     if (::lstat(native.constData(), &info) != 0) {
         if (errno != ENOENT) {
-            setError(error, QStringLiteral("cannot examine the folder %1: %2")
-                                .arg(path, systemError(errno)));
+            setError(
+                error,
+                QStringLiteral("cannot examine the folder %1: %2").arg(path, systemError(errno)));
             return false;
         }
         if (!makePath(native, error))

@@ -98,7 +98,9 @@ bool payloadLengthFits(FrameKind kind, quint32 length) {
     return false;
 }
 
-QByteArray findInstanceRequest() { return frame(FrameKind::FindInstance, {}); }
+QByteArray findInstanceRequest() {
+    return frame(FrameKind::FindInstance, {});
+}
 
 QByteArray copyDataRequest(quint64 tag, const QByteArray& data) {
     if (data.size() > kMaxCopyDataBytes)

@@ -24,9 +24,13 @@ void setError(QString* error, const QString& text) {
 
 InstanceServer::InstanceServer(InstanceId id, QObject* parent) : QObject(parent), id_(id) {}
 
-InstanceServer::~InstanceServer() { close(); }
+InstanceServer::~InstanceServer() {
+    close();
+}
 
-bool InstanceServer::listen(QString* error) { return listen(InstanceFolder::location(), error); }
+bool InstanceServer::listen(QString* error) {
+    return listen(InstanceFolder::location(), error);
+}
 
 bool InstanceServer::listen(const QString& folder, QString* error) {
     if (isListening()) {
@@ -45,8 +49,8 @@ bool InstanceServer::listen(const QString& folder, QString* error) {
     QLocalServer::removeServer(startPath);
     auto* server = new QLocalServer(this);
     if (!server->listen(startPath)) {
-        setError(error, QStringLiteral("cannot listen on %1: %2")
-                            .arg(startPath, server->errorString()));
+        setError(error,
+                 QStringLiteral("cannot listen on %1: %2").arg(startPath, server->errorString()));
         delete server;
         return false;
     }

@@ -118,8 +118,8 @@ TEST(InstanceFolder, SocketNamesAndTheirIds) {
     EXPECT_EQ(InstanceFolder::socketPath("/f", 1234), QStringLiteral("/f/1234.sock"));
     EXPECT_EQ(InstanceFolder::idFromSocketName("1234.sock"), 1234);
     EXPECT_EQ(InstanceFolder::idFromSocketName("2147483647.sock"), 2147483647);
-    for (const char* name : {"0.sock", "0012.sock", "-5.sock", "2147483648.sock",
-                             "99999999999.sock", ".sock", "12.sock.new", ".12.new", "12",
-                             "12a.sock", " 12.sock", "12.SOCK"})
+    for (const char* name :
+         {"0.sock", "0012.sock", "-5.sock", "2147483648.sock", "99999999999.sock", ".sock",
+          "12.sock.new", ".12.new", "12", "12a.sock", " 12.sock", "12.SOCK"})
         EXPECT_FALSE(InstanceFolder::idFromSocketName(name)) << name;
 }

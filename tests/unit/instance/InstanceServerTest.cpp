@@ -1,8 +1,8 @@
 // A server on the test's main thread, spoken to by the blocking client (or by
 // raw sockets playing bad peers) from other threads.
+#include "platform/instance/InstanceServer.h"
 #include "platform/instance/InstanceClient.h"
 #include "platform/instance/InstanceFolder.h"
-#include "platform/instance/InstanceServer.h"
 
 #include "InstanceTestSupport.h"
 #include "support/TestEnv.h"
@@ -13,9 +13,9 @@
 #include <QFile>
 
 #include <memory>
-#include <tuple>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace platform;
@@ -245,8 +245,13 @@ TEST_F(InstanceServerTest, MisbehavingPeersGetNoAnswerAndReachNoHandler) {
     oversize[11] = 1;
     QByteArray partial = instancewire::copyDataRequest(0, QByteArray(100, 'a')).left(30);
 
-    const QList<QByteArray> peers = {"GET / HTTP/1.0\r\n\r\n", wrongVersion, replyAsRequest,
-                                     shortNavigate, oversize, partial, QByteArray()};
+    const QList<QByteArray> peers = {"GET / HTTP/1.0\r\n\r\n",
+                                     wrongVersion,
+                                     replyAsRequest,
+                                     shortNavigate,
+                                     oversize,
+                                     partial,
+                                     QByteArray()};
     for (const QByteArray& bytes : peers) {
         const PeerResult seen = rawExchange(socketOf(kFirst), bytes, 5000);
         EXPECT_TRUE(seen.closedByServer) << bytes.toHex().toStdString();
@@ -259,8 +264,8 @@ TEST_F(InstanceServerTest, MisbehavingPeersGetNoAnswerAndReachNoHandler) {
     EXPECT_EQ(log.events, QStringList{"navigate 0 1"});
 
     // Bytes after a complete request are never read; the request is answered.
-    const PeerResult trailing = rawExchange(
-        socketOf(kFirst), instancewire::findInstanceRequest() + "trailing bytes", 5000);
+    const PeerResult trailing =
+        rawExchange(socketOf(kFirst), instancewire::findInstanceRequest() + "trailing bytes", 5000);
     EXPECT_EQ(trailing.received, instancewire::resultReply(quint64(kFirst)));
     EXPECT_TRUE(trailing.closedByServer);
 }

@@ -22,12 +22,10 @@ bool spinUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 
 // Runs work on another thread while this thread keeps serving its event
 // loop (so a server living here can answer), and returns work's result.
-template <class Work>
-auto whileServing(Work work) -> decltype(work()) {
+template <class Work> auto whileServing(Work work) -> decltype(work()) {
     auto future = std::async(std::launch::async, std::move(work));
-    spinUntil([&] {
-        return future.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    }, 60000);
+    spinUntil([&] { return future.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+              60000);
     return future.get();
 }
 
@@ -37,7 +35,7 @@ int connectRaw(const QString& path);
 
 // What a raw peer saw after sending its bytes.
 struct PeerResult {
-    QByteArray received;   // everything the server sent back
+    QByteArray received; // everything the server sent back
     bool closedByServer = false;
 };
 
