@@ -22,11 +22,16 @@ bool isKnownBand(std::uint32_t id) {
 }
 
 Fields toFields(const ReBarBand& b) {
-    return {b.size,      b.mask,           b.style,          b.foreColor,
-            b.backColor, b.textPointer,    b.textLength,     static_cast<std::uint32_t>(b.image),
-            b.child,     b.minChildWidth,  b.minChildHeight, b.width,
-            b.background, b.id,            b.childHeight,    b.maxChildHeight,
-            b.heightStep, b.idealWidth,    b.param,          b.headerWidth};
+    return {b.size,           b.mask,
+            b.style,          b.foreColor,
+            b.backColor,      b.textPointer,
+            b.textLength,     static_cast<std::uint32_t>(b.image),
+            b.child,          b.minChildWidth,
+            b.minChildHeight, b.width,
+            b.background,     b.id,
+            b.childHeight,    b.maxChildHeight,
+            b.heightStep,     b.idealWidth,
+            b.param,          b.headerWidth};
 }
 
 ReBarBand fromFields(const Fields& f) {
@@ -61,14 +66,12 @@ void sanitize(ReBarBand& b) {
     b.style &= kBandStyleKnownBits;
     b.child = b.child != 0 ? 1 : 0;
     for (std::uint32_t* extent : {&b.minChildWidth, &b.minChildHeight, &b.width, &b.childHeight,
-                                  &b.maxChildHeight, &b.heightStep, &b.idealWidth,
-                                  &b.headerWidth})
+                                  &b.maxChildHeight, &b.heightStep, &b.idealWidth, &b.headerWidth})
         *extent = std::min(*extent, ReBarLayout::kMaxExtent);
 }
 
 std::uint32_t clampToExtent(int value) {
-    return static_cast<std::uint32_t>(
-        std::clamp<std::int64_t>(value, 0, ReBarLayout::kMaxExtent));
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(value, 0, ReBarLayout::kMaxExtent));
 }
 
 ReBarBand makeBand(std::uint32_t id, std::uint32_t style, std::uint32_t minWidth,
@@ -93,9 +96,9 @@ ReBarBand defaultBand(std::uint32_t id, const StandardButtonsMetrics& buttons) {
     constexpr std::uint32_t brk = kBandStyleBreak;
     switch (id) {
     case kBandStandardButtons: {
-        const std::uint32_t width = clampToExtent(
-            std::clamp(buttons.buttonCount, 0, 1000) * std::clamp(buttons.buttonWidth, 0, 10000) +
-            10);
+        const std::uint32_t width = clampToExtent(std::clamp(buttons.buttonCount, 0, 1000) *
+                                                      std::clamp(buttons.buttonWidth, 0, 10000) +
+                                                  10);
         return makeBand(id, grip | kBandStyleFixedBitmap, clampToExtent(buttons.buttonWidth),
                         clampToExtent(buttons.buttonHeight), width, width);
     }

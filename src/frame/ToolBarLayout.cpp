@@ -101,9 +101,8 @@ std::optional<ToolBarLayout> ToolBarLayout::decode(const QByteArray& data) {
         const std::uint32_t command = qFromLittleEndian<quint32>(data.constData() + 1 + i * 4);
         const bool usable =
             command == kToolBarSeparator ||
-            (findToolButton(command) &&
-             std::find(layout.commands.begin(), layout.commands.end(), command) ==
-                 layout.commands.end());
+            (findToolButton(command) && std::find(layout.commands.begin(), layout.commands.end(),
+                                                  command) == layout.commands.end());
         if (usable)
             layout.commands.push_back(command);
     }

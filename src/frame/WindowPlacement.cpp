@@ -6,10 +6,18 @@
 
 namespace {
 
-void putU32(char* out, std::uint32_t value) { qToLittleEndian<quint32>(value, out); }
-void putI32(char* out, std::int32_t value) { qToLittleEndian<qint32>(value, out); }
-std::uint32_t getU32(const char* in) { return qFromLittleEndian<quint32>(in); }
-std::int32_t getI32(const char* in) { return qFromLittleEndian<qint32>(in); }
+void putU32(char* out, std::uint32_t value) {
+    qToLittleEndian<quint32>(value, out);
+}
+void putI32(char* out, std::int32_t value) {
+    qToLittleEndian<qint32>(value, out);
+}
+std::uint32_t getU32(const char* in) {
+    return qFromLittleEndian<quint32>(in);
+}
+std::int32_t getI32(const char* in) {
+    return qFromLittleEndian<qint32>(in);
+}
 
 bool withinExtent(std::int64_t value) {
     return value >= -WindowPlacement::kMaxExtent && value <= WindowPlacement::kMaxExtent;
@@ -52,9 +60,9 @@ std::optional<WindowPlacement> WindowPlacement::decode(const QByteArray& data) {
 
 bool WindowPlacement::hasSaneNormalRect() const {
     const PlacementRect& r = normalPosition;
-    return r.width() > 0 && r.height() > 0 && r.width() <= kMaxExtent &&
-           r.height() <= kMaxExtent && withinExtent(r.left) && withinExtent(r.top) &&
-           withinExtent(r.right) && withinExtent(r.bottom);
+    return r.width() > 0 && r.height() > 0 && r.width() <= kMaxExtent && r.height() <= kMaxExtent &&
+           withinExtent(r.left) && withinExtent(r.top) && withinExtent(r.right) &&
+           withinExtent(r.bottom);
 }
 
 std::optional<RestoredPlacement> planRestoredPlacement(const WindowPlacement& saved) {

@@ -3,8 +3,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-int ProcessCommandRunner::run(const QString& program, const QStringList& arguments,
-                              int timeoutMs) {
+int ProcessCommandRunner::run(const QString& program, const QStringList& arguments, int timeoutMs) {
     if (QStandardPaths::findExecutable(program).isEmpty() && !program.contains(u'/'))
         return -1;
     QProcess process;

@@ -44,8 +44,8 @@ bool DefaultBrowser::isDefault() const {
         root, QStringLiteral("htmlfile\\shell\\%1\\command").arg(verb), QString(), registry_);
     if (!command || command->compare(commandLine(), Qt::CaseInsensitive) != 0)
         return false;
-    const auto shell = readRegistryString(root, QStringLiteral("htmlfile\\shell"), QString(),
-                                          registry_);
+    const auto shell =
+        readRegistryString(root, QStringLiteral("htmlfile\\shell"), QString(), registry_);
     return shell && shell->compare(verb, Qt::CaseInsensitive) == 0;
 }
 
@@ -58,10 +58,10 @@ bool DefaultBrowser::makeDefault() {
         for (const char16_t* name : kClasses) {
             const QString shell = QString::fromUtf16(name) + QStringLiteral("\\shell");
             const QString verbKey = shell + u'\\' + verb;
-            written = written && writeDefault(root, shell, verb, registry_) &&
-                      writeDefault(root, verbKey, QString::fromUtf16(kVerbText), registry_) &&
-                      writeDefault(root, verbKey + QStringLiteral("\\command"), commandLine(),
-                                   registry_);
+            written =
+                written && writeDefault(root, shell, verb, registry_) &&
+                writeDefault(root, verbKey, QString::fromUtf16(kVerbText), registry_) &&
+                writeDefault(root, verbKey + QStringLiteral("\\command"), commandLine(), registry_);
         }
         written = written && transaction.commit() == platform::ERROR_SUCCESS;
     }

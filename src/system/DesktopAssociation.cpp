@@ -87,10 +87,9 @@ bool installDesktopEntry(const QString& programPath, QString* error) {
 bool registerDesktopDefault(const QString& programPath, ICommandRunner& runner) {
     if (!installDesktopEntry(programPath))
         return false;
-    const QStringList arguments = {QStringLiteral("default"),
-                                   QString::fromLatin1(kDesktopEntryName),
-                                   QStringLiteral("text/html"),
-                                   QStringLiteral("x-scheme-handler/http"),
-                                   QStringLiteral("x-scheme-handler/https")};
+    const QStringList arguments = {
+        QStringLiteral("default"), QString::fromLatin1(kDesktopEntryName),
+        QStringLiteral("text/html"), QStringLiteral("x-scheme-handler/http"),
+        QStringLiteral("x-scheme-handler/https")};
     return runner.run(QStringLiteral("xdg-mime"), arguments, kXdgMimeTimeoutMs) == 0;
 }

@@ -30,9 +30,9 @@ void splitProxyServer(const QString& server, QString* host, int* port) {
 
 ProxySettings readProxySettings(platform::Registry* registry) {
     ProxySettings proxy;
-    const platform::RegKey key = platform::RegKey::open(
-        platform::RegRoot::CurrentUser, QString::fromUtf16(kInternetSettingsKeyPath), nullptr,
-        registry);
+    const platform::RegKey key =
+        platform::RegKey::open(platform::RegRoot::CurrentUser,
+                               QString::fromUtf16(kInternetSettingsKeyPath), nullptr, registry);
     if (!key)
         return proxy;
     proxy.enabled = key.readDword(QStringLiteral("ProxyEnable")).value_or(0) != 0;

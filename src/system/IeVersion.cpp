@@ -40,9 +40,9 @@ IeVersion parseIeVersion(const QString& text) {
 }
 
 IeVersion readIeVersion(platform::Registry* registry) {
-    const auto text = readRegistryString(platform::RegRoot::LocalMachine,
-                                         QString::fromUtf16(kIeKeyPath),
-                                         QString::fromUtf16(kIeVersionValue), registry);
+    const auto text =
+        readRegistryString(platform::RegRoot::LocalMachine, QString::fromUtf16(kIeKeyPath),
+                           QString::fromUtf16(kIeVersionValue), registry);
     return parseIeVersion(text.value_or(QString()));
 }
 

@@ -42,6 +42,13 @@ std::optional<QString> sectionName(const QString& line) {
 std::optional<QString> parseInternetShortcut(const QByteArray& content) {
     if (content.size() > kMaxInternetShortcutSize)
         return std::nullopt;
+    // Shortcuts saved as UTF-16 (little-endian, with its byte order mark)
+    // are read through their UTF-8 form.
+    if (content.startsWith("\xFF\xFE")) {
+        QStringDecoder utf16(QStringDecoder::Utf16LE);
+        const QString text = utf16(QByteArrayView(content).sliced(2));
+        return parseInternetShortcut(text.toUtf8().left(kMaxInternetShortcutSize));
+    }
     QByteArrayView rest(content);
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
@@ -86,14 +93,16 @@ std::optional<QString> readInternetShortcut(const QString& path, QString* error)
     if (!info.isFile())
         return fail(QStringLiteral("not a regular file"));
     if (info.size() > kMaxInternetShortcutSize)
-        return fail(QStringLiteral("the file is larger than %1 bytes").arg(kMaxInternetShortcutSize));
+        return fail(
+            QStringLiteral("the file is larger than %1 bytes").arg(kMaxInternetShortcutSize));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
     // Read one byte past the bound so a file that grew meanwhile is refused too.
     const QByteArray content = file.read(kMaxInternetShortcutSize + 1);
     if (content.size() > kMaxInternetShortcutSize)
-        return fail(QStringLiteral("the file is larger than %1 bytes").arg(kMaxInternetShortcutSize));
+        return fail(
+            QStringLiteral("the file is larger than %1 bytes").arg(kMaxInternetShortcutSize));
     auto url = parseInternetShortcut(content);
     if (!url)
         return fail(QStringLiteral("the file holds no URL"));

@@ -18,9 +18,9 @@ inline constexpr int kMaxInternetShortcutLine = 8 * 1024;
 
 // The URL of the first URL key (name ignoring case, blanks around name and
 // value ignored) in an [InternetShortcut] section (name ignoring case);
-// other sections are ignored. Accepts LF or CR LF line ends and a leading
-// UTF-8 byte order mark. nullopt when there is no such key, its value is
-// empty, or content is larger than kMaxInternetShortcutSize.
+// other sections are ignored. Accepts LF or CR LF line ends, and UTF-8
+// text with or without a byte order mark or UTF-16LE text with one. nullopt when there is no such
+// key, its value is empty, or content is larger than kMaxInternetShortcutSize.
 std::optional<QString> parseInternetShortcut(const QByteArray& content);
 
 // Reads the file at path as above. nullopt, with a reason in error when

@@ -45,18 +45,17 @@ QString expandEnvironmentStrings(const QString& text, int maxLength) {
 }
 
 QString shellFolderPath(const QString& name, platform::Registry* registry) {
-    const auto stored =
-        readRegistryString(platform::RegRoot::CurrentUser, QString::fromUtf16(kShellFoldersKeyPath),
-                           name, registry);
+    const auto stored = readRegistryString(
+        platform::RegRoot::CurrentUser, QString::fromUtf16(kShellFoldersKeyPath), name, registry);
     if (!stored)
         return QString();
     return expandEnvironmentStrings(*stored);
 }
 
 bool seedShellFolders(platform::Registry* registry) {
-    const platform::RegKey key = platform::RegKey::create(
-        platform::RegRoot::CurrentUser, QString::fromUtf16(kShellFoldersKeyPath), nullptr,
-        registry);
+    const platform::RegKey key =
+        platform::RegKey::create(platform::RegRoot::CurrentUser,
+                                 QString::fromUtf16(kShellFoldersKeyPath), nullptr, registry);
     if (!key)
         return false;
     const QString valueName = QString::fromUtf16(kFavoritesFolderValue);

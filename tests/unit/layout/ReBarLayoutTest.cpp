@@ -59,8 +59,7 @@ TEST(ReBarDefaults, BandsRowsAndSizesOfAFirstRun) {
     EXPECT_EQ(address.idealWidth, 400u);
 
     const ReBarBand& animation = *layout.band(kBandAnimation);
-    EXPECT_EQ(animation.style,
-              kBandStyleChildEdge | kBandStyleFixedSize | kBandStyleFixedBitmap);
+    EXPECT_EQ(animation.style, kBandStyleChildEdge | kBandStyleFixedSize | kBandStyleFixedBitmap);
     EXPECT_EQ(animation.width, 32u);
     EXPECT_FALSE(animation.mask & kBandMaskIdealSize);
 
@@ -86,14 +85,14 @@ TEST(ReBarRecord, FieldsSitWhereTheSavedFormPutsThem) {
     layout.bands[3].child = 0;
     const QByteArray data = layout.encode();
     ASSERT_EQ(data.size(), 400);
-    EXPECT_EQ(fieldOf(data, 0, 0), 80u);                   // size
-    EXPECT_EQ(fieldOf(data, 0, 52), 1007u);                // id
-    EXPECT_EQ(fieldOf(data, 0, 44), 290u);                 // width
-    EXPECT_EQ(fieldOf(data, 1, 36), 200u);                 // minimum child width
+    EXPECT_EQ(fieldOf(data, 0, 0), 80u);    // size
+    EXPECT_EQ(fieldOf(data, 0, 52), 1007u); // id
+    EXPECT_EQ(fieldOf(data, 0, 44), 290u);  // width
+    EXPECT_EQ(fieldOf(data, 1, 36), 200u);  // minimum child width
     EXPECT_EQ(fieldOf(data, 3, 8), kBandStyleBreak | kBandStyleGripperAlways); // style
-    EXPECT_EQ(fieldOf(data, 3, 32), 0u);                   // child: hidden
-    EXPECT_EQ(fieldOf(data, 4, 32), 1u);                   // child: visible
-    EXPECT_EQ(fieldOf(data, 3, 4) & kBandMaskText, 0u);    // text is not saved
+    EXPECT_EQ(fieldOf(data, 3, 32), 0u);                                       // child: hidden
+    EXPECT_EQ(fieldOf(data, 4, 32), 1u);                                       // child: visible
+    EXPECT_EQ(fieldOf(data, 3, 4) & kBandMaskText, 0u);                        // text is not saved
 }
 
 TEST(ReBarRecord, RoundTripKeepsEveryField) {
@@ -159,14 +158,14 @@ TEST(ReBarRestore, ShortValuesAreReadAsFarAsTheyGoAndTheRestFilledIn) {
 
 TEST(ReBarRestore, UnsoundRecordsAreDroppedOrClamped) {
     QByteArray data = ReBarLayout::defaults(kButtons).encode();
-    setField(data, 0, 52, 4242);          // unknown id
-    setField(data, 2, 52, 1008);          // the address band a second time
-    setField(data, 3, 0, 56);             // a record of another size
-    setField(data, 1, 44, 0xFFFFFFF0u);   // absurd width
-    setField(data, 1, 36, 3000000);       // absurd minimum width
-    setField(data, 1, 8, 0xFFFFFFFFu);    // unknown style bits
-    setField(data, 1, 4, 0xFFFFFFFFu);    // unknown mask bits
-    setField(data, 4, 32, 0x12345678u);   // a window handle instead of a flag
+    setField(data, 0, 52, 4242);        // unknown id
+    setField(data, 2, 52, 1008);        // the address band a second time
+    setField(data, 3, 0, 56);           // a record of another size
+    setField(data, 1, 44, 0xFFFFFFF0u); // absurd width
+    setField(data, 1, 36, 3000000);     // absurd minimum width
+    setField(data, 1, 8, 0xFFFFFFFFu);  // unknown style bits
+    setField(data, 1, 4, 0xFFFFFFFFu);  // unknown mask bits
+    setField(data, 4, 32, 0x12345678u); // a window handle instead of a flag
     const auto layout = ReBarLayout::decode(data);
     ASSERT_TRUE(layout);
     EXPECT_EQ(ids(*layout), (std::vector<std::uint32_t>{1008, 1010}));

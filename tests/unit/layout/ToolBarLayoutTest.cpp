@@ -70,8 +70,8 @@ TEST(ToolBarRecord, RoundTripKeepsOrderAndSeparators) {
 }
 
 TEST(ToolBarRecord, UnknownAndRepeatedButtonsAreDropped) {
-    const auto layout =
-        ToolBarLayout::decode(rawLayout(1, {32787, 12345, 0, 32787, 57602, 0xFFFFFFFF}) + "\x01\x02");
+    const auto layout = ToolBarLayout::decode(
+        rawLayout(1, {32787, 12345, 0, 32787, 57602, 0xFFFFFFFF}) + "\x01\x02");
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->commands, (std::vector<std::uint32_t>{32787, 0, 57602}));
 }

@@ -56,11 +56,11 @@ TEST(WindowPlacementRecord, RefusesOtherSizesAndLengthFields) {
 TEST(WindowPlacementRecord, NormalRectangleMustBeBelievable) {
     EXPECT_TRUE(sample(kShowNormal).hasSaneNormalRect());
     const PlacementRect bad[] = {
-        {0, 0, 0, 100},                   // no width
-        {100, 0, 50, 100},                // negative width
-        {0, 0, 100, 0},                   // no height
-        {0, 0, 100001, 100},              // absurdly wide
-        {INT32_MIN, 0, INT32_MAX, 100},   // width overflows 32 bits
+        {0, 0, 0, 100},                      // no width
+        {100, 0, 50, 100},                   // negative width
+        {0, 0, 100, 0},                      // no height
+        {0, 0, 100001, 100},                 // absurdly wide
+        {INT32_MIN, 0, INT32_MAX, 100},      // width overflows 32 bits
         {0, INT32_MIN, 100, INT32_MIN + 50}, // far off any screen
     };
     for (const PlacementRect& rect : bad) {
@@ -83,15 +83,16 @@ TEST(WindowPlacementRule, MinimisedOpensNormalAndMaximisedStaysUnmoved) {
 
 TEST(WindowPlacementRule, HiddenMinimisingAndUnknownCommandsOpenNormal) {
     const PlacementRect rect = sample(kShowNormal).normalPosition;
-    for (std::uint32_t cmd : {kShowHide, kShowMinimize, kShowMinNoActivate, kShowForceMinimize,
-                              12u, 0xFFFFFFFFu})
+    for (std::uint32_t cmd :
+         {kShowHide, kShowMinimize, kShowMinNoActivate, kShowForceMinimize, 12u, 0xFFFFFFFFu})
         EXPECT_EQ(planRestoredPlacement(sample(cmd)), (RestoredPlacement{kShowNormal, rect}))
             << cmd;
 }
 
 TEST(WindowPlacementRegistry, ReadsOnlyBinaryRecords) {
     testenv::useFreshRegistry();
-    const RegKey settings = RegKey::create(RegRoot::CurrentUser, "Software\\Ovrel\\Quorrelin\\Settings");
+    const RegKey settings =
+        RegKey::create(RegRoot::CurrentUser, "Software\\Ovrel\\Quorrelin\\Settings");
     EXPECT_EQ(readMainFramePosition(settings), std::nullopt);
     ASSERT_EQ(writeMainFramePosition(settings, sample(kShowMaximized)), ERROR_SUCCESS);
     EXPECT_EQ(readMainFramePosition(settings), sample(kShowMaximized));

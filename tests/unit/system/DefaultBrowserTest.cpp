@@ -1,7 +1,7 @@
+#include "system/DefaultBrowser.h"
 #include "platform/registry/RegKey.h"
 #include "support/TestEnv.h"
 #include "system/CommandRunner.h"
-#include "system/DefaultBrowser.h"
 #include "system/DesktopAssociation.h"
 
 #include <gtest/gtest.h>
@@ -105,10 +105,9 @@ TEST_F(DefaultBrowserTest, DesktopEntryIsInstalledAndXdgMimeAsked) {
 
     const QString entry = readFile(entryPath());
     EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
-    for (const char* line :
-         {"Name=Quorrelin\n", "Exec=/opt/Quorrelin/bin/quorrelin %u\n",
-          "MimeType=text/html;x-scheme-handler/http;x-scheme-handler/https;\n",
-          "Categories=Network;WebBrowser;\n", "Icon="})
+    for (const char* line : {"Name=Quorrelin\n", "Exec=/opt/Quorrelin/bin/quorrelin %u\n",
+                             "MimeType=text/html;x-scheme-handler/http;x-scheme-handler/https;\n",
+                             "Categories=Network;WebBrowser;\n", "Icon="})
         EXPECT_TRUE(entry.contains(QString::fromLatin1(line))) << line;
 }
 

@@ -1,5 +1,5 @@
-#include "support/TestEnv.h"
 #include "system/InternetShortcut.h"
+#include "support/TestEnv.h"
 #include "system/InternetShortcutFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,10 +27,15 @@ TEST(InternetShortcutParse, ReadsTheUrlOfTheShortcutSection) {
               "http://a.example/x?y=1");
     EXPECT_EQ(parseInternetShortcut("\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://bom/\r\n"),
               "http://bom/");
+    const QString utf16 = QString::fromUtf16(u"[InternetShortcut]\r\nURL=http://宽/\r\n");
+    EXPECT_EQ(
+        parseInternetShortcut("\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(utf16.utf16()),
+                                                      utf16.size() * 2)),
+        QString::fromUtf16(u"http://宽/"));
     // Names ignore case and blanks; the last line needs no line end.
     EXPECT_EQ(parseInternetShortcut("  [ internetshortcut ]  \n  url = http://c/ "), "http://c/");
-    EXPECT_EQ(parseInternetShortcut(QString::fromUtf16(u"[InternetShortcut]\nURL=http://例子.中国/页\n")
-                                        .toUtf8()),
+    EXPECT_EQ(parseInternetShortcut(
+                  QString::fromUtf16(u"[InternetShortcut]\nURL=http://例子.中国/页\n").toUtf8()),
               QString::fromUtf16(u"http://例子.中国/页"));
 }
 
@@ -87,8 +92,8 @@ TEST(InternetShortcutFile, ReadsRegularFilesOnly) {
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     EXPECT_EQ(readInternetShortcut(fifo, &error), std::nullopt);
 
-    writeBytes(dir + "/big.url", "[InternetShortcut]\nURL=http://big/\n" +
-                                     QByteArray(kMaxInternetShortcutSize, ' '));
+    writeBytes(dir + "/big.url",
+               "[InternetShortcut]\nURL=http://big/\n" + QByteArray(kMaxInternetShortcutSize, ' '));
     error.clear();
     EXPECT_EQ(readInternetShortcut(dir + "/big.url", &error), std::nullopt);
     EXPECT_TRUE(error.contains("65536")) << error.toStdString();
@@ -128,12 +133,13 @@ TEST(InternetShortcutFolder, ListsReadableShortcutsByNameIgnoringCase) {
     writeBytes(dir + "/Broken.url", "no shortcut here");
     QDir(dir).mkdir("folder.url");
 
-    const std::vector<InternetShortcutEntry> expected = {
-        {"Alpha", "http://a/"}, {"alpha", "http://a2/"}, {"beta", "http://b/"},
-        {"gamma.v2", "http://g/"}};
+    const std::vector<InternetShortcutEntry> expected = {{"Alpha", "http://a/"},
+                                                         {"alpha", "http://a2/"},
+                                                         {"beta", "http://b/"},
+                                                         {"gamma.v2", "http://g/"}};
     EXPECT_EQ(listInternetShortcuts(dir), expected);
-    EXPECT_EQ(listInternetShortcuts(dir, 2), (std::vector<InternetShortcutEntry>(
-                                                 expected.begin(), expected.begin() + 2)));
+    EXPECT_EQ(listInternetShortcuts(dir, 2),
+              (std::vector<InternetShortcutEntry>(expected.begin(), expected.begin() + 2)));
     EXPECT_TRUE(listInternetShortcuts(dir + "/missing").empty());
     EXPECT_TRUE(listInternetShortcuts(QString()).empty());
 }

@@ -1,6 +1,6 @@
+#include "system/ShellFolders.h"
 #include "platform/registry/RegKey.h"
 #include "support/TestEnv.h"
-#include "system/ShellFolders.h"
 
 #include <gtest/gtest.h>
 
