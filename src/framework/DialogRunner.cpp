@@ -91,8 +91,45 @@ DialogRunner& DialogRunner::instance() {
     return runner;
 }
 
-DialogRunner::DialogRunner()
-    : m_mode(startsScripted() ? Mode::Scripted : Mode::Interactive), m_unscripted(failLoudly) {}
+DialogRunner::DialogRunner() : m_unscripted(failLoudly) {
+    for (ScriptedAnswer& answer : parseAnswers(qEnvironmentVariable("QUORRELIN_DIALOG_ANSWERS")))
+        m_answers.push_back(std::move(answer));
+}
+
+DialogRunner::Mode DialogRunner::mode() const {
+    if (m_mode)
+        return *m_mode;
+    return startsScripted() ? Mode::Scripted : Mode::Interactive;
+}
+
+std::vector<ScriptedAnswer> DialogRunner::parseAnswers(const QString& text) {
+    std::vector<ScriptedAnswer> answers;
+    for (const QString& raw : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString item = raw.trimmed();
+        if (item == QLatin1String("esc")) {
+            answers.push_back(ScriptedAnswer::escape());
+        } else if (item == QLatin1String("nofile")) {
+            answers.push_back(ScriptedAnswer::cancelFile());
+        } else if (item.startsWith(QLatin1String("file:")) && item.size() > 5) {
+            answers.push_back(ScriptedAnswer::file(item.mid(5)));
+        } else {
+            std::optional<bool> checked;
+            QString number = item;
+            if (item.endsWith(QLatin1Char('+')) || item.endsWith(QLatin1Char('-'))) {
+                checked = item.endsWith(QLatin1Char('+'));
+                number.chop(1);
+            }
+            bool ok = false;
+            const int result = number.toInt(&ok);
+            if (!ok) {
+                qWarning("Ignoring the scripted dialog answer \"%s\"", qPrintable(item));
+                continue;
+            }
+            answers.push_back(ScriptedAnswer::button(result, checked));
+        }
+    }
+    return answers;
+}
 
 int DialogRunner::exec(QDialog& dialog) {
     assertGuiThread();
@@ -152,6 +189,7 @@ std::optional<QString> DialogRunner::chooseFileScripted(const FileDialogRequest&
 void DialogRunner::push(ScriptedAnswer answer) { m_answers.push_back(std::move(answer)); }
 
 void DialogRunner::reset() {
+    m_mode.reset();
     m_answers.clear();
     m_history.clear();
     m_unscripted = failLoudly;

@@ -42,8 +42,10 @@ struct FileDialogRequest {
 // which by default stops the process with a message naming the dialog (a
 // test never hangs on an invisible window).
 //
-// The runner starts scripted when the environment variable
+// Unless set explicitly, the runner is scripted when the environment variable
 // QUORRELIN_SCRIPTED_DIALOGS is 1 or the GUI runs on the offscreen platform.
+// Whole-program tests hand answers to a program process in the environment
+// variable QUORRELIN_DIALOG_ANSWERS (see parseAnswers), read at first use.
 // Must be used from the GUI thread.
 class DialogRunner {
 public:
@@ -58,9 +60,9 @@ public:
 
     static DialogRunner& instance();
 
-    Mode mode() const { return m_mode; }
+    Mode mode() const;
     void setMode(Mode mode) { m_mode = mode; }
-    bool isScripted() const { return m_mode == Mode::Scripted; }
+    bool isScripted() const { return mode() == Mode::Scripted; }
 
     // Runs dialog modally; returns its result.
     int exec(QDialog& dialog);
@@ -70,7 +72,8 @@ public:
     // --- Scripting (tests) ---
     void push(ScriptedAnswer answer);
     int pendingAnswers() const { return static_cast<int>(m_answers.size()); }
-    // Forgets pending answers and the history; restores the default handler.
+    // Forgets pending answers and the history; restores the default handler
+    // and the mode the environment gives.
     void reset();
     // Every dialog run so far (interactive or scripted), oldest first.
     const std::vector<Record>& history() const { return m_history; }
@@ -79,6 +82,12 @@ public:
     // missing answer. Returns the handler's result.
     int scriptError(const QString& problem);
 
+    // Answers written as text, separated by ";": a result number ("6"), the
+    // same with the check box ticked or not ("7+", "6-"), "esc" for the
+    // Escape key, "file:<path>" for a chosen file, "nofile" for a cancelled
+    // file dialog. Malformed items are reported as warnings and left out.
+    static std::vector<ScriptedAnswer> parseAnswers(const QString& text);
+
 private:
     DialogRunner();
     int execScripted(QDialog& dialog, const Record& record);
@@ -86,7 +95,7 @@ private:
     std::optional<ScriptedAnswer> takeAnswer();
     static Record describe(const QDialog& dialog);
 
-    Mode m_mode;
+    std::optional<Mode> m_mode; // nothing: decided by the environment
     std::deque<ScriptedAnswer> m_answers;
     std::vector<Record> m_history;
     UnscriptedHandler m_unscripted;

@@ -26,15 +26,33 @@ protected:
     static DialogRunner& runner() { return DialogRunner::instance(); }
 };
 
-TEST_F(DialogRunnerTest, OffscreenTestsStartScripted) {
-    EXPECT_EQ(QGuiApplication::platformName(), "offscreen");
-    // The fixture sets the mode too, so ask a fresh look at the default rule
-    // through the documented behaviour: nothing blocks below.
+TEST_F(DialogRunnerTest, OffscreenTestsAreScriptedUnlessToldOtherwise) {
+    runner().reset();
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    EXPECT_EQ(runner().mode(), DialogRunner::Mode::Scripted);
     QDialog dialog;
-    dialog.setWindowTitle("选择窗口");
     runner().push(ScriptedAnswer::button(QDialog::Accepted));
     EXPECT_EQ(runner().exec(dialog), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
+
+    runner().setMode(DialogRunner::Mode::Interactive);
+    EXPECT_FALSE(runner().isScripted());
+    runner().reset();
+    EXPECT_TRUE(runner().isScripted());
+}
+
+TEST_F(DialogRunnerTest, AnswersForAProgramProcessAreReadFromText) {
+    const std::vector<ScriptedAnswer> answers =
+        DialogRunner::parseAnswers(" 6 ;7+;1-;esc;file:/tmp/a b.ini;nofile;;yes;file:");
+    ASSERT_EQ(answers.size(), 6u);
+    EXPECT_EQ(answers[0].result, 6);
+    EXPECT_FALSE(answers[0].checked.has_value());
+    EXPECT_EQ(answers[1].result, 7);
+    EXPECT_EQ(answers[1].checked, true);
+    EXPECT_EQ(answers[2].checked, false);
+    EXPECT_EQ(answers[3].result, ScriptedAnswer::Escape);
+    EXPECT_EQ(answers[4].path, QString("/tmp/a b.ini"));
+    EXPECT_FALSE(answers[5].path.has_value());
 }
 
 TEST_F(DialogRunnerTest, AnswersAreTakenInOrderAndRunsAreRecorded) {
