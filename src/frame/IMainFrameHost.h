@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class CAppSettings;
+class CommandRouter;
+class CommandTarget;
+
+// What the main frame needs from the application object. The application
+// implements it and outlives the frame. Kept small so the frame can be built
+// and tested with a stand-in host.
+class IMainFrameHost {
+public:
+    virtual ~IMainFrameHost() = default;
+
+    // The settings record (options and lists) of the running program.
+    virtual CAppSettings& Settings() = 0;
+    // The command router whose chain ends at the application.
+    virtual CommandRouter& Router() = 0;
+    // Rewrites this process's record of open windows (on closing, and on the
+    // frame's "windows changed" notification).
+    virtual void SaveCurrentSession() = 0;
+    // Adds a window to the recently closed windows.
+    virtual void AddClosedWindow(const QString& title, const QString& address) = 0;
+    // An address handed over by another start (the pending address of the
+    // navigate message): opens it in the active window or a new one according
+    // to OpenInNewWindow, translated through the quick commands. Does nothing
+    // until browser windows exist in the program.
+    virtual void OpenHandedOverAddress(const QString& address) = 0;
+    // A file dropped on the frame: opens it in a new, active browser window.
+    virtual void OpenDroppedFile(const QString& path) = 0;
+    // Whether the program works offline (shared by all instances).
+    virtual bool IsOffline() const = 0;
+};
