@@ -34,8 +34,8 @@ void closeFrame(QPainter& p, ImageState state) {
         mark = colour::white();
         break;
     case ImageState::Disabled:
-        edge = QColor(0xE2E8F0);
-        mark = QColor(0xB8C0CC);
+        edge = QColor(0xE0E0E0);
+        mark = QColor(0xBBBBBB);
         break;
     case ImageState::Normal:
         break;

@@ -8,28 +8,41 @@ namespace res {
 
 namespace {
 
-// Loading step 0..8: a pie that grows clockwise from twelve o'clock.
+constexpr QPointF kCentre(8.0, 8.0);
+constexpr qreal kOuter = 7.5;
+constexpr qreal kInner = 4.2;
+
+QPainterPath ring(qreal startDeg, qreal sweepDeg) {
+    const QRectF outer(kCentre.x() - kOuter, kCentre.y() - kOuter, kOuter * 2, kOuter * 2);
+    const QRectF inner(kCentre.x() - kInner, kCentre.y() - kInner, kInner * 2, kInner * 2);
+    QPainterPath path;
+    path.arcMoveTo(outer, startDeg);
+    path.arcTo(outer, startDeg, sweepDeg);
+    path.arcTo(inner, startDeg + sweepDeg, -sweepDeg);
+    path.closeSubpath();
+    return path;
+}
+
+// Loading step 0..8: a ring that fills clockwise from twelve o'clock. The
+// hole in the middle stays free for the lock of locked windows.
 void gauge(QPainter& p, int step) {
-    const QPointF centre(8.0, 8.0);
-    const qreal radius = 6.5;
-    glyph::disc(p, centre, radius, {QColor(0xE2E8F0), QColor(0x94A3B8)});
     const qreal fraction = (step + 1.0) / WindowBarImages::kProgressSteps;
-    const QRectF circle(centre.x() - radius, centre.y() - radius, radius * 2.0, radius * 2.0);
-    QPainterPath pie;
-    pie.moveTo(centre);
-    pie.arcTo(circle, 90.0, -360.0 * fraction);
-    pie.closeSubpath();
     p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(tone::blue().fill);
-    p.drawPath(pie);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(tone::blue().line, 1.0));
-    p.drawEllipse(centre, radius, radius);
+    p.setBrush(QColor(0xCBD5E1));
+    p.drawPath(ring(0.0, 360.0));
+    p.setBrush(QColor(0x2563EB));
+    p.drawPath(ring(90.0, -360.0 * fraction));
     p.restore();
 }
 
-void lockMark(QPainter& p) {
+// The lock of a locked window: inside the ring of a loading window, in the
+// lower right corner of the page of a window at rest.
+void lockMark(QPainter& p, bool atRest) {
+    if (!atRest) {
+        glyph::padlock(p, QRect(5, 5, 6, 7));
+        return;
+    }
     const QRect box(8, 6, 8, 10);
     QPainterPath area;
     area.addRect(QRectF(box));
@@ -50,7 +63,7 @@ QPixmap WindowBarImages::image(int index, qreal devicePixelRatio) {
     else
         gauge(p, base);
     if (index >= kLockOffset)
-        lockMark(p);
+        lockMark(p, base == kRestImage);
     return canvas.takePixmap();
 }
 
