@@ -161,6 +161,9 @@ bool CAppSettings::MozillaAvailable() const {
 // Load and save
 
 void CAppSettings::Load() {
+    // One transaction around all the reads: a consistent picture even while
+    // another instance saves, and one lock instead of one per read.
+    platform::RegTransaction snapshot(registry_);
     const RegKey key = RegKey::open(platform::RegRoot::CurrentUser,
                                     QString::fromUtf16(kSettingsKeyPath), nullptr, registry_);
     for (const auto& option : ScalarOptionTable::inLoadOrder())
@@ -178,6 +181,7 @@ void CAppSettings::Load() {
     LoadQuickCommands(&QuickCommands, registry_);
 
     ScalarOptionTable::load(this, key, ScalarOptionTable::startMode());
+    snapshot.commit();
 }
 
 void CAppSettings::LoadLastSessionGroup(const RegKey& settingsKey) {

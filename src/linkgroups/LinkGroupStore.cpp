@@ -1,11 +1,49 @@
 #include "linkgroups/LinkGroupStore.h"
 
 #include "platform/registry/RegTransaction.h"
+#include "platform/registry/Registry.h"
+
+#include <vector>
 
 using platform::RegError;
 using platform::RegKey;
 
 namespace {
+
+// The values of one key, fetched with a single query: a group or link key
+// holds two or three values, and loading reads thousands of such keys.
+class KeyValues {
+public:
+    explicit KeyValues(const RegKey& key) : values_(key.values()) {}
+
+    // The text of a REG_SZ or REG_EXPAND_SZ value; empty when missing or of
+    // another type.
+    QString text(QLatin1String name) const {
+        const platform::RegValue* v = find(name);
+        return v && (v->type == platform::REG_SZ || v->type == platform::REG_EXPAND_SZ)
+                   ? platform::decodeRegString(v->data)
+                   : QString();
+    }
+    // A REG_DWORD of four bytes; 0 when missing or of another type or size.
+    std::uint32_t dword(QLatin1String name) const {
+        const platform::RegValue* v = find(name);
+        if (!v || v->type != platform::REG_DWORD || v->data.size() != 4)
+            return 0;
+        const auto* p = reinterpret_cast<const unsigned char*>(v->data.constData());
+        return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+               std::uint32_t(p[3]) << 24;
+    }
+
+private:
+    const platform::RegValue* find(QLatin1String name) const {
+        for (const auto& v : values_)
+            if (v.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &v.value;
+        return nullptr;
+    }
+
+    std::vector<platform::Registry::NamedValue> values_;
+};
 
 QString keyPathOf(const char16_t* path) { return QString::fromUtf16(path); }
 
@@ -107,9 +145,10 @@ RegError WriteLinkGroup(const QString& keyPath, const LinkGroup& group,
 bool ReadLinkGroup(const RegKey& key, LinkGroup* group, bool append) {
     if (!key)
         return false;
-    group->Name = key.readString(QStringLiteral("Name")).value_or(QString());
-    group->Startup = key.readDword(QStringLiteral("Startup")).value_or(0);
-    group->Separator = key.readDword(QStringLiteral("Separator")).value_or(0);
+    const KeyValues values(key);
+    group->Name = values.text(QLatin1String("Name"));
+    group->Startup = values.dword(QLatin1String("Startup"));
+    group->Separator = values.dword(QLatin1String("Separator"));
     if (!append)
         group->Links.clear();
     if (group->Name.isEmpty() || group->Separator != 0)
@@ -118,11 +157,10 @@ bool ReadLinkGroup(const RegKey& key, LinkGroup* group, bool append) {
         const RegKey linkKey = key.openSubkey(QStringLiteral("Link%1").arg(i));
         if (!linkKey)
             break;
-        LinkGroupLink link;
-        link.Name = linkKey.readString(QStringLiteral("Name")).value_or(QString());
-        link.URL = linkKey.readString(QStringLiteral("URL")).value_or(QString());
-        if (!link.Name.isEmpty() && !link.URL.isEmpty())
-            group->Links.append(link);
+        const KeyValues link(linkKey);
+        LinkGroupLink entry{link.text(QLatin1String("Name")), link.text(QLatin1String("URL"))};
+        if (!entry.Name.isEmpty() && !entry.URL.isEmpty())
+            group->Links.append(std::move(entry));
     }
     return true;
 }
