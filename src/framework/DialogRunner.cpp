@@ -20,7 +20,8 @@ int failLoudly(const DialogRunner::Record& record) {
 }
 
 bool startsScripted() {
-    if (qEnvironmentVariable("QUORRELIN_SCRIPTED_DIALOGS") == QLatin1String("1"))
+    if (qEnvironmentVariable("QUORRELIN_SCRIPTED_DIALOGS") == QLatin1String("1") ||
+        qEnvironmentVariableIsSet("QUORRELIN_DIALOG_ANSWERS"))
         return true;
     return qGuiApp && QGuiApplication::platformName() == QLatin1String("offscreen");
 }

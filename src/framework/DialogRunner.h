@@ -43,9 +43,10 @@ struct FileDialogRequest {
 // test never hangs on an invisible window).
 //
 // Unless set explicitly, the runner is scripted when the environment variable
-// QUORRELIN_SCRIPTED_DIALOGS is 1 or the GUI runs on the offscreen platform.
-// Whole-program tests hand answers to a program process in the environment
-// variable QUORRELIN_DIALOG_ANSWERS (see parseAnswers), read at first use.
+// QUORRELIN_SCRIPTED_DIALOGS is 1, when QUORRELIN_DIALOG_ANSWERS is set, or
+// when the GUI runs on the offscreen platform. Whole-program tests hand
+// answers to a program process in QUORRELIN_DIALOG_ANSWERS (see
+// parseAnswers), read at first use.
 // Must be used from the GUI thread.
 class DialogRunner {
 public:
