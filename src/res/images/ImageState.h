@@ -3,7 +3,7 @@
 namespace res {
 
 // How a drawn image is shown: at rest, under the mouse, held down, or
-// unavailable. Families that have no pressed look treat Pressed like Hot.
+// unavailable.
 enum class ImageState { Normal, Hot, Pressed, Disabled };
 
 } // namespace res
