@@ -17,12 +17,12 @@ using TestApplication = QCoreApplication;
 
 int main(int argc, char** argv) {
     testenv::prepareIsolatedEnvironment();
-    ::testing::InitGoogleTest(&argc, argv);
-
     // Listing the tests (done by CTest to discover them) needs no Qt at all.
+    // Looked for before GoogleTest takes its own flags out of argv.
     bool listing = false;
     for (int i = 1; i < argc; ++i)
         listing = listing || std::strcmp(argv[i], "--gtest_list_tests") == 0;
+    ::testing::InitGoogleTest(&argc, argv);
 
     std::unique_ptr<TestApplication> app;
     if (!listing) {
