@@ -30,7 +30,8 @@ std::unique_ptr<CAppSettings> fullRecord() {
     s->SetMozillaCheck([] { return false; });
     s->SetClosedWindowsCount(100);
     for (int i = 0; i < 100; ++i)
-        s->AddClosedWindow(text("Closed window ", i, 30), text("https://closed.example.org/page/", i, 70));
+        s->AddClosedWindow(text("Closed window ", i, 30),
+                           text("https://closed.example.org/page/", i, 70));
     for (int i = 0; i < 200; ++i)
         s->AutoClose.append(text("*ads.example", i, 30) + QStringLiteral("*"));
     for (int g = 0; g < 100; ++g) {
@@ -74,9 +75,18 @@ void BM_WriteStringList100(benchmark::State& state) {
             WriteStringList(path, QStringLiteral("url"), list, nullptr, &benchRegistry()));
 }
 
-BENCHMARK(BM_SaveFullRecord)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_LoadFullRecord)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_WriteStringList100)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveFullRecord)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_LoadFullRecord)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_WriteStringList100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -190,17 +190,17 @@ void CAppSettings::LoadLastSessionGroup(const RegKey& settingsKey) {
         settingsKey.readDword(QString::fromUtf16(kLastSessionValue)).value_or(0));
     if (id == 0)
         return;
-    ReadLinkGroup(RegKey::open(platform::RegRoot::CurrentUser, SessionKeyPath(id), nullptr,
-                               registry_),
-                  &LastSessionGroup);
+    ReadLinkGroup(
+        RegKey::open(platform::RegRoot::CurrentUser, SessionKeyPath(id), nullptr, registry_),
+        &LastSessionGroup);
 }
 
 bool CAppSettings::Save() const {
     bool ok = SaveScalars();
     IErrorReporter* reporter = reporter_ ? reporter_ : &NullErrorReporter::instance();
-    ok &= WriteStringList(QString::fromUtf16(kAutoCloseKeyPath),
-                          QString::fromUtf16(kAutoClosePrefix), AutoClose, reporter,
-                          registry_) == platform::ERROR_SUCCESS;
+    ok &=
+        WriteStringList(QString::fromUtf16(kAutoCloseKeyPath), QString::fromUtf16(kAutoClosePrefix),
+                        AutoClose, reporter, registry_) == platform::ERROR_SUCCESS;
     ok &= WriteStringList(QString::fromUtf16(kClosedWindowsKeyPath),
                           QString::fromUtf16(kClosedWindowsPrefix), closedWindows_, reporter,
                           registry_) == platform::ERROR_SUCCESS;
@@ -240,7 +240,9 @@ void CAppSettings::SetOpenWindowType(int type) {
     openWindowType_ = type == 1 && MozillaAvailable() ? 1 : 0;
 }
 
-void CAppSettings::SetTabWidth(int width) { tabWidth_ = width < 20 || width > 200 ? 90 : width; }
+void CAppSettings::SetTabWidth(int width) {
+    tabWidth_ = width < 20 || width > 200 ? 90 : width;
+}
 
 void CAppSettings::SetClosedWindowsCount(int count) {
     if (count < 0 || count > 100)
@@ -290,7 +292,8 @@ QString shortenedTitle(QString title) {
 } // namespace
 
 void CAppSettings::AddClosedWindow(const QString& title, const QString& address) {
-    if (address.isEmpty() || address.compare(QStringLiteral("about:blank"), Qt::CaseInsensitive) == 0)
+    if (address.isEmpty() ||
+        address.compare(QStringLiteral("about:blank"), Qt::CaseInsensitive) == 0)
         return;
     QString where = address;
     where.replace(QStringLiteral("%20"), QStringLiteral(" "));
@@ -311,7 +314,9 @@ void CAppSettings::AddClosedWindow(const QString& title, const QString& address)
     closedWindows_[0] = MakeClosedWindowEntry(shortenedTitle(title), where);
 }
 
-void CAppSettings::ClearClosedWindows() { closedWindows_.fill(QString()); }
+void CAppSettings::ClearClosedWindows() {
+    closedWindows_.fill(QString());
+}
 
 // ---------------------------------------------------------------------------
 // Quick commands

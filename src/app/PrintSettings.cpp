@@ -54,8 +54,8 @@ void printGroups(const CAppSettings& s, QTextStream& out) {
     out << "QuickCommands.count=" << s.QuickCommands.size() << '\n';
     for (qsizetype i = 0; i < s.QuickCommands.size(); ++i) {
         const QuickCommand& c = s.QuickCommands[i];
-        out << "QuickCommands[" << i << "]="
-            << joined({c.Title, c.Command, QString::number(c.Type), c.URL}) << '\n';
+        out << "QuickCommands[" << i
+            << "]=" << joined({c.Title, c.Command, QString::number(c.Type), c.URL}) << '\n';
     }
 
     out << "LastSessionGroup.count=" << s.LastSessionGroup.Links.size() << '\n';

@@ -42,8 +42,8 @@ RegError WriteStringList(const QString& keyPath, const QString& prefix, const QS
     return report(reporter, tx.commit());
 }
 
-int ReadStringList(const QString& keyPath, const QString& prefix, StringListMode mode,
-                   int capacity, QStringList* list, platform::Registry* registry) {
+int ReadStringList(const QString& keyPath, const QString& prefix, StringListMode mode, int capacity,
+                   QStringList* list, platform::Registry* registry) {
     const RegKey key = RegKey::open(platform::RegRoot::CurrentUser, keyPath, nullptr, registry);
     if (!key)
         return 0;

@@ -38,5 +38,5 @@ platform::RegError WriteStringList(const QString& keyPath, const QString& prefix
 // mode appends each value to *list. Slot mode stores value n in entry n - 1
 // of *list when n - 1 is below both capacity and the list's size, and skips it
 // otherwise. Returns the number of values read (skipped ones included).
-int ReadStringList(const QString& keyPath, const QString& prefix, StringListMode mode,
-                   int capacity, QStringList* list, platform::Registry* registry = nullptr);
+int ReadStringList(const QString& keyPath, const QString& prefix, StringListMode mode, int capacity,
+                   QStringList* list, platform::Registry* registry = nullptr);

@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 
-std::int32_t MainWindowId() { return static_cast<std::int32_t>(QCoreApplication::applicationPid()); }
+std::int32_t MainWindowId() {
+    return static_cast<std::int32_t>(QCoreApplication::applicationPid());
+}
 
 QString SessionKeyPath(std::int32_t id) {
     const std::int32_t which = id != 0 ? id : MainWindowId();

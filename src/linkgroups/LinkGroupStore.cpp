@@ -45,7 +45,9 @@ private:
     std::vector<platform::Registry::NamedValue> values_;
 };
 
-QString keyPathOf(const char16_t* path) { return QString::fromUtf16(path); }
+QString keyPathOf(const char16_t* path) {
+    return QString::fromUtf16(path);
+}
 
 // Keeps the first failure of a series of writes.
 void keepFirst(RegError* first, RegError error) {
@@ -113,8 +115,8 @@ RegError SaveLinkGroups(const QList<LinkGroup>& groups, platform::Registry* regi
 
 void LoadLinkGroups(QList<LinkGroup>* groups, platform::Registry* registry) {
     groups->clear();
-    const RegKey key =
-        RegKey::open(platform::RegRoot::CurrentUser, keyPathOf(kLinkGroupsKeyPath), nullptr, registry);
+    const RegKey key = RegKey::open(platform::RegRoot::CurrentUser, keyPathOf(kLinkGroupsKeyPath),
+                                    nullptr, registry);
     if (!key)
         return;
     for (int i = 0; i < MaxLinkGroups; ++i) {

@@ -13,7 +13,8 @@
 // it is a separator one subkey per link, Link0, Link1, ..., each with "Name"
 // and "URL" (REG_SZ). A session key uses the same layout for one group.
 
-inline constexpr char16_t kLinkGroupsKeyPath[] = u"Software\\Ovrel\\Quorrelin\\Settings\\LinkGroups";
+inline constexpr char16_t kLinkGroupsKeyPath[] =
+    u"Software\\Ovrel\\Quorrelin\\Settings\\LinkGroups";
 
 // Most links read from one group key. Far beyond any real group; it bounds what
 // a damaged or hostile registry can make a load read.

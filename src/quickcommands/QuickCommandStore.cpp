@@ -17,7 +17,8 @@ RegError writeRecord(const RegKey& key, const QuickCommand& command) {
     RegError first = platform::ERROR_SUCCESS;
     keepFirst(&first, key.setString(QStringLiteral("Title"), command.Title));
     keepFirst(&first, key.setString(QStringLiteral("Command"), command.Command));
-    keepFirst(&first, key.setDword(QStringLiteral("Type"), static_cast<std::uint32_t>(command.Type)));
+    keepFirst(&first,
+              key.setDword(QStringLiteral("Type"), static_cast<std::uint32_t>(command.Type)));
     keepFirst(&first, key.setString(QStringLiteral("URL"), command.URL));
     return first;
 }

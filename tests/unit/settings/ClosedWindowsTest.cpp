@@ -48,7 +48,8 @@ TEST(ClosedWindowsTest, ASecondCloseOfTheSameAddressMovesItToTheFront) {
     // An untitled window is found again by its address as well.
     s.AddClosedWindow("", "http://untitled/");
     s.AddClosedWindow("", "http://untitled/");
-    EXPECT_EQ(addresses(s), QStringList({"http://untitled/", "http://b/", "http://c/", "http://a/"}));
+    EXPECT_EQ(addresses(s),
+              QStringList({"http://untitled/", "http://b/", "http://c/", "http://a/"}));
 }
 
 TEST(ClosedWindowsTest, BlankPagesAndAZeroCapacityRecordNothing) {

@@ -33,7 +33,8 @@ QList<LinkGroup> load() {
 }
 
 TEST_F(LinkGroupStoreTest, SavedGroupsLoadBackInOrderWithTheRegistryLayout) {
-    LinkGroup daily{"Daily", 1, 0, {{"新闻", "http://news/"}, {"Long", "http://x/" + QString(5000, 'q')}}};
+    LinkGroup daily{
+        "Daily", 1, 0, {{"新闻", "http://news/"}, {"Long", "http://x/" + QString(5000, 'q')}}};
     LinkGroup separator{"-", 0, 1, {{"ignored", "http://ignored/"}}};
     LinkGroup empty{"Empty", 0, 0, {}};
     ASSERT_EQ(SaveLinkGroups({daily, separator, empty}), platform::ERROR_SUCCESS);
@@ -88,7 +89,8 @@ TEST_F(LinkGroupStoreTest, SavingAnEmptyListRemovesTheKeyAndAShorterListLeavesNo
     ASSERT_EQ(SaveLinkGroups({LinkGroup{"Z"}}), platform::ERROR_SUCCESS);
     EXPECT_EQ(key(kLinkGroupsKeyPath).subkeyNames(), QStringList({"Group0"}));
     ASSERT_EQ(SaveLinkGroups({}), platform::ERROR_SUCCESS);
-    EXPECT_FALSE(RegKey::open(platform::RegRoot::CurrentUser, QString::fromUtf16(kLinkGroupsKeyPath)));
+    EXPECT_FALSE(
+        RegKey::open(platform::RegRoot::CurrentUser, QString::fromUtf16(kLinkGroupsKeyPath)));
     EXPECT_TRUE(load().isEmpty());
 }
 

@@ -35,19 +35,19 @@ TEST_F(PrintSettingsTest, ListsFollowTheScalarsOneLinePerEntry) {
     EXPECT_EQ(lines[0], "ActivateNewWindow=0");
     EXPECT_EQ(lines[48], "StartMode=4");
     EXPECT_EQ(lines.mid(49), QStringList({
-        "AutoClose.count=1",
-        "AutoClose[0]=*ads*",
-        "ClosedWindows.count=3",
-        "ClosedWindows[0]=Title|http://a/",
-        "LinkGroups.count=2",
-        "LinkGroups[0]=G|1|0|1",
-        "LinkGroups[0].Link[0]=L|http://l/",
-        "LinkGroups[1]=-|0|1|0",
-        "QuickCommands.count=1",
-        "QuickCommands[0]=Search|gs|1|http://s/?q=%s",
-        "LastSessionGroup.count=1",
-        "LastSessionGroup[0]=Last\\nline|http://last/",
-    }));
+                                 "AutoClose.count=1",
+                                 "AutoClose[0]=*ads*",
+                                 "ClosedWindows.count=3",
+                                 "ClosedWindows[0]=Title|http://a/",
+                                 "LinkGroups.count=2",
+                                 "LinkGroups[0]=G|1|0|1",
+                                 "LinkGroups[0].Link[0]=L|http://l/",
+                                 "LinkGroups[1]=-|0|1|0",
+                                 "QuickCommands.count=1",
+                                 "QuickCommands[0]=Search|gs|1|http://s/?q=%s",
+                                 "LastSessionGroup.count=1",
+                                 "LastSessionGroup[0]=Last\\nline|http://last/",
+                             }));
 }
 
 TEST_F(PrintSettingsTest, RunLoadsThroughTheSettersAndWritesNothing) {

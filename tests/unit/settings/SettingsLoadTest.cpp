@@ -32,22 +32,55 @@ TEST_F(SettingsLoadTest, EmptyRegistryGivesEveryDefaultInLoadOrder) {
     QStringList lines;
     for (const auto& [name, value] : settings.ScalarValues())
         lines.append(name + u'=' + value);
-    const QStringList expected = {
-        "ActivateNewWindow=0", "CustomHomepage=about:blank", "ConfirmExitApp=1",
-        "ConfirmSynchronize=1", "ConfirmCloseAll=1", "ConfirmCloseAllEx=1",
-        "ConfirmUserClose=1", "ConfirmClearAddress=1", "ConfirmAddToAutoClose=1",
-        "ConfirmCloseWindows=1", "MaximizeChild=0", "OpenInNewWindow=1", "MultipleInstance=0",
-        "CheckDefaultBrowser=1", "DisplaySplash=1", "ActivateMode=1", "OpenWindowType=0",
-        "ShowGoButton=1", "AppendNewWindow=1", "UseFlatTab=1", "UseFixedWidthTab=1",
-        "TabWidth=90", "ExplorerBarWidth=240", "ExplorerBarViewType=-1", "AutoComplete=1",
-        "ClosedWindowsCount=25", "OpenWindowsCount=1", "OpenClosedWindowsInNewWindow=1",
-        "LockToolbars=0", "DownloadOptions=112", "ApplyDownloadOptionsToAll=0",
-        "AutoRefreshInterval=30", "ClearOption=0", "SortFavorites=1", "ShowQuickCommandHelp=1",
-        "UseSingleLineTabs=1", "FixedTabWidthType=1", "TabPosition=1", "ClosePopups=0",
-        "AllowDoubleClickClose=0", "AlwaysOnTop=0", "MinimizeToSystray=0",
-        "MButtonOpenLinkInNew=1", "MButtonCloseTab=1", "AlwaysOpenLinksInNew=0",
-        "AlwaysOpenFavoritesInNew=0", "DisplayOpenAll=1", "DisplayTabCloseButton=1",
-        "StartMode=4"};
+    const QStringList expected = {"ActivateNewWindow=0",
+                                  "CustomHomepage=about:blank",
+                                  "ConfirmExitApp=1",
+                                  "ConfirmSynchronize=1",
+                                  "ConfirmCloseAll=1",
+                                  "ConfirmCloseAllEx=1",
+                                  "ConfirmUserClose=1",
+                                  "ConfirmClearAddress=1",
+                                  "ConfirmAddToAutoClose=1",
+                                  "ConfirmCloseWindows=1",
+                                  "MaximizeChild=0",
+                                  "OpenInNewWindow=1",
+                                  "MultipleInstance=0",
+                                  "CheckDefaultBrowser=1",
+                                  "DisplaySplash=1",
+                                  "ActivateMode=1",
+                                  "OpenWindowType=0",
+                                  "ShowGoButton=1",
+                                  "AppendNewWindow=1",
+                                  "UseFlatTab=1",
+                                  "UseFixedWidthTab=1",
+                                  "TabWidth=90",
+                                  "ExplorerBarWidth=240",
+                                  "ExplorerBarViewType=-1",
+                                  "AutoComplete=1",
+                                  "ClosedWindowsCount=25",
+                                  "OpenWindowsCount=1",
+                                  "OpenClosedWindowsInNewWindow=1",
+                                  "LockToolbars=0",
+                                  "DownloadOptions=112",
+                                  "ApplyDownloadOptionsToAll=0",
+                                  "AutoRefreshInterval=30",
+                                  "ClearOption=0",
+                                  "SortFavorites=1",
+                                  "ShowQuickCommandHelp=1",
+                                  "UseSingleLineTabs=1",
+                                  "FixedTabWidthType=1",
+                                  "TabPosition=1",
+                                  "ClosePopups=0",
+                                  "AllowDoubleClickClose=0",
+                                  "AlwaysOnTop=0",
+                                  "MinimizeToSystray=0",
+                                  "MButtonOpenLinkInNew=1",
+                                  "MButtonCloseTab=1",
+                                  "AlwaysOpenLinksInNew=0",
+                                  "AlwaysOpenFavoritesInNew=0",
+                                  "DisplayOpenAll=1",
+                                  "DisplayTabCloseButton=1",
+                                  "StartMode=4"};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(settings.ClosedWindows().size(), 25);
     EXPECT_EQ(settings.CurrentSession.Name, "Session");
@@ -56,11 +89,11 @@ TEST_F(SettingsLoadTest, EmptyRegistryGivesEveryDefaultInLoadOrder) {
 
 TEST_F(SettingsLoadTest, ValuesOfTheWrongTypeOrSizeKeepTheDefault) {
     const RegKey k = settingsKey();
-    k.setString("TabPosition", "2");                                      // string for a number
+    k.setString("TabPosition", "2"); // string for a number
     k.setValue("DownloadOptions", platform::REG_DWORD, QByteArray("\x01\x00", 2)); // short DWORD
-    k.setBinary("ClosePopups", QByteArray(4, '\x01'));                      // binary, right size
-    k.setDword("CustomHomepage", 7);                                        // number for a string
-    k.setDword("ExplorerBarWidth", 0xFFFFFFFF);                             // readable: -1
+    k.setBinary("ClosePopups", QByteArray(4, '\x01')); // binary, right size
+    k.setDword("CustomHomepage", 7);                   // number for a string
+    k.setDword("ExplorerBarWidth", 0xFFFFFFFF);        // readable: -1
     CAppSettings settings;
     settings.Load();
     EXPECT_EQ(settings.TabPosition, 1);
@@ -130,7 +163,8 @@ TEST_F(SettingsLoadTest, StartModeIsCorrectedAgainstLinkGroupsLoadedBeforeIt) {
 TEST_F(SettingsLoadTest, ClosedWindowsFillTheirSlotsAndIgnoreValuesBeyondTheCapacity) {
     const RegKey k = key(kClosedWindowsKeyPath);
     for (int i = 1; i <= 30; ++i)
-        k.setExpandString(QStringLiteral("window%1").arg(i), QStringLiteral("t%1\nhttp://h/%1").arg(i));
+        k.setExpandString(QStringLiteral("window%1").arg(i),
+                          QStringLiteral("t%1\nhttp://h/%1").arg(i));
     const CAppSettings s = loadWith({});
     ASSERT_EQ(s.ClosedWindows().size(), 25);
     EXPECT_EQ(s.ClosedWindows().first(), "t1\nhttp://h/1");

@@ -18,7 +18,8 @@ public:
 
 class StringListTest : public FreshRegistryTest {
 protected:
-    QStringList read(StringListMode mode, int capacity, QStringList list = {}, int* count = nullptr) {
+    QStringList read(StringListMode mode, int capacity, QStringList list = {},
+                     int* count = nullptr) {
         const int n = ReadStringList(kPath, "url", mode, capacity, &list);
         if (count)
             *count = n;
