@@ -3,11 +3,13 @@
 #include "framework/ScriptableDialog.h"
 #include "framework/WaitCursor.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QThread>
 #include <QtGlobal>
 
@@ -150,6 +152,20 @@ int DialogRunner::execScripted(QDialog& dialog, const Record& record) {
         return scriptable->applyScriptedAnswer(*answer);
     if (answer->act)
         return answer->act(dialog);
+    // A plain dialog: the typed text goes into its first text field, the
+    // check-box state into its first check box.
+    if (answer->text) {
+        auto* field = dialog.findChild<QLineEdit*>();
+        if (!field)
+            return scriptError(QStringLiteral("the dialog has no text field"));
+        field->setText(*answer->text);
+    }
+    if (answer->checked) {
+        auto* box = dialog.findChild<QCheckBox*>();
+        if (!box)
+            return scriptError(QStringLiteral("the dialog has no check box"));
+        box->setChecked(*answer->checked);
+    }
     dialog.setResult(answer->result);
     return answer->result;
 }

@@ -37,7 +37,9 @@ struct FileDialogRequest {
 // Scripted mode (tests): nothing is shown and nothing blocks. Each run takes
 // the next answer that the test pushed, in order; a dialog that implements
 // ScriptableDialog applies it through its own logic, a plain dialog is given
-// to the answer's act function or just returns the answer's result. A run
+// to the answer's act function, or else gets the answer's text in its first
+// text field and its check-box state in its first check box and returns the
+// answer's result. A run
 // with no answer left is a test fault: it goes to the unscripted handler,
 // which by default stops the process with a message naming the dialog (a
 // test never hangs on an invisible window).

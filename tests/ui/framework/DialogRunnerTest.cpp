@@ -88,6 +88,33 @@ TEST_F(DialogRunnerTest, ActingAnswerDrivesTheRealDialog) {
     EXPECT_EQ(edit->text(), "gs");
 }
 
+TEST_F(DialogRunnerTest, TypedTextAndCheckBoxStateFillAPlainDialog) {
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* edit = new QLineEdit;
+    auto* box = new QCheckBox("在新窗口打开(&D)");
+    layout->addWidget(edit);
+    layout->addWidget(box);
+    ScriptedAnswer answer = ScriptedAnswer::button(QDialog::Accepted, true);
+    answer.text = "www.example.org";
+    runner().push(answer);
+
+    EXPECT_EQ(runner().exec(dialog), QDialog::Accepted);
+    EXPECT_EQ(edit->text(), "www.example.org");
+    EXPECT_TRUE(box->isChecked());
+
+    // A dialog without such a field cannot take the answer: reported.
+    int problems = 0;
+    runner().setUnscriptedHandler([&](const DialogRunner::Record&) {
+        ++problems;
+        return -1;
+    });
+    QDialog bare;
+    runner().push(answer);
+    EXPECT_EQ(runner().exec(bare), -1);
+    EXPECT_EQ(problems, 1);
+}
+
 TEST_F(DialogRunnerTest, UnscriptedDialogGoesToTheHandlerInsteadOfBlocking) {
     std::vector<DialogRunner::Record> seen;
     runner().setUnscriptedHandler([&](const DialogRunner::Record& record) {
