@@ -34,7 +34,9 @@ constexpr ButtonSpec kButtons[] = {
 
 constexpr int kIconSize = 32;
 
-void defaultSound(CCheckMessageBox::IconKind) { QApplication::beep(); }
+void defaultSound(CCheckMessageBox::IconKind) {
+    QApplication::beep();
+}
 
 CCheckMessageBox::SoundPlayer& soundPlayer() {
     static CCheckMessageBox::SoundPlayer player = defaultSound;
@@ -86,8 +88,7 @@ void CCheckMessageBox::setSoundPlayer(SoundPlayer player) {
 }
 
 void CCheckMessageBox::build(const QString& message, unsigned style, bool showCheckBox,
-                             const QString& title, const QIcon& icon,
-                             const QString& checkBoxText) {
+                             const QString& title, const QIcon& icon, const QString& checkBoxText) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(title.isEmpty() ? res::loadString(sid::AppTitle) : title);
@@ -106,9 +107,8 @@ void CCheckMessageBox::build(const QString& message, unsigned style, bool showCh
     m_message->setText(message);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_checkBox = new QCheckBox(checkBoxText.isEmpty() ? QString::fromUtf8(kDefaultCheckText)
-                                                      : checkBoxText,
-                               this);
+    m_checkBox = new QCheckBox(
+        checkBoxText.isEmpty() ? QString::fromUtf8(kDefaultCheckText) : checkBoxText, this);
     m_checkBox->setObjectName(QString::number(CheckBoxControl));
     m_checkBox->setVisible(showCheckBox);
 
@@ -150,8 +150,7 @@ void CCheckMessageBox::build(const QString& message, unsigned style, bool showCh
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setContentsMargins(dialogUnits(11), dialogUnits(11), dialogUnits(11),
-                               dialogUnits(7));
+    layout->setContentsMargins(dialogUnits(11), dialogUnits(11), dialogUnits(11), dialogUnits(7));
     layout->setSpacing(dialogUnits(11));
     layout->addLayout(body);
     layout->addLayout(row);
@@ -185,7 +184,9 @@ int CCheckMessageBox::dialogUnits(int units) const {
     return (QFontMetrics(font()).averageCharWidth() * units + 2) / 4;
 }
 
-int CCheckMessageBox::buttonSpacing() const { return dialogUnits(10); }
+int CCheckMessageBox::buttonSpacing() const {
+    return dialogUnits(10);
+}
 
 QPushButton* CCheckMessageBox::button(int id) const {
     for (QPushButton* candidate : m_allButtons)
@@ -194,7 +195,9 @@ QPushButton* CCheckMessageBox::button(int id) const {
     return nullptr;
 }
 
-int CCheckMessageBox::DoModal() { return DialogRunner::instance().exec(*this); }
+int CCheckMessageBox::DoModal() {
+    return DialogRunner::instance().exec(*this);
+}
 
 void CCheckMessageBox::initOnce() {
     if (m_initialised)
@@ -241,13 +244,14 @@ int CCheckMessageBox::applyScriptedAnswer(const ScriptedAnswer& answer) {
         return result();
     }
     if (!m_buttons.contains(answer.result))
-        return runner.scriptError(
-            QStringLiteral("the box shows no button %1").arg(answer.result));
+        return runner.scriptError(QStringLiteral("the box shows no button %1").arg(answer.result));
     button(answer.result)->click();
     return result();
 }
 
-QString CCheckMessageBox::scriptDescription() const { return m_message->text(); }
+QString CCheckMessageBox::scriptDescription() const {
+    return m_message->text();
+}
 
 int CCheckMessageBox::AskAndStore(QWidget* parent, const QString& message, unsigned style,
                                   const std::function<void(int)>& store, const QString& title,
@@ -260,15 +264,13 @@ int CCheckMessageBox::AskAndStore(QWidget* parent, const QString& message, unsig
 }
 
 int CCheckMessageBox::AskAndStore(QWidget* parent, const QString& message, unsigned style,
-                                  int& setting, const QString& title,
-                                  const QString& checkBoxText) {
+                                  int& setting, const QString& title, const QString& checkBoxText) {
     return AskAndStore(
         parent, message, style, [&setting](int flag) { setting = flag; }, title, checkBoxText);
 }
 
-int CCheckMessageBox::AskAndStore(QWidget* parent, unsigned messageId, unsigned style,
-                                  int& setting, const QString& title,
-                                  const QString& checkBoxText) {
+int CCheckMessageBox::AskAndStore(QWidget* parent, unsigned messageId, unsigned style, int& setting,
+                                  const QString& title, const QString& checkBoxText) {
     return AskAndStore(parent, res::loadString(messageId), style, setting, title, checkBoxText);
 }
 

@@ -58,8 +58,7 @@ public:
     // Asks message with the check box shown and stores the show-again flag
     // into store (or setting); returns the button pressed.
     static int AskAndStore(QWidget* parent, const QString& message, unsigned style,
-                           const std::function<void(int)>& store,
-                           const QString& title = QString(),
+                           const std::function<void(int)>& store, const QString& title = QString(),
                            const QString& checkBoxText = QString());
     static int AskAndStore(QWidget* parent, const QString& message, unsigned style, int& setting,
                            const QString& title = QString(),

@@ -101,8 +101,9 @@ QString CommandBinder::promptFor(unsigned id, QAction* action) const {
     return res::commandPrompt(id);
 }
 
-QList<QShortcut*> CommandBinder::installAccelerators(
-    QWidget* window, std::span<const res::Accelerator> accelerators) {
+QList<QShortcut*>
+CommandBinder::installAccelerators(QWidget* window,
+                                   std::span<const res::Accelerator> accelerators) {
     QList<QShortcut*> shortcuts;
     for (const res::Accelerator& accelerator : accelerators) {
         auto* shortcut = new QShortcut(QKeySequence(accelerator.keys), window);

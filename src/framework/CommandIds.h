@@ -214,6 +214,6 @@ inline constexpr unsigned Toolbar = 59392;   // standard toolbar and link bar
 inline constexpr unsigned StatusBar = 59393; // also the status-bar command
 inline constexpr unsigned Animation = 59394; // top rebar's busy animation
 inline constexpr unsigned ReBar = 59396;
-inline constexpr unsigned DialogBar = 59397; // address bar and placeholder
+inline constexpr unsigned DialogBar = 59397;  // address bar and placeholder
 inline constexpr unsigned Animation2 = 59402; // bottom rebar's busy animation
 } // namespace barid

@@ -46,7 +46,9 @@ const CommandMap::UpdateEntry* CommandMap::findUpdate(unsigned id) const {
     return nullptr;
 }
 
-bool CommandMap::hasCommand(unsigned id) const { return findCommand(id) != nullptr; }
+bool CommandMap::hasCommand(unsigned id) const {
+    return findCommand(id) != nullptr;
+}
 
 bool CommandMap::execute(unsigned id) const {
     const CommandEntry* entry = findCommand(id);
@@ -57,7 +59,9 @@ bool CommandMap::execute(unsigned id) const {
     return handler(id);
 }
 
-bool CommandMap::hasUpdate(unsigned id) const { return findUpdate(id) != nullptr; }
+bool CommandMap::hasUpdate(unsigned id) const {
+    return findUpdate(id) != nullptr;
+}
 
 bool CommandMap::update(CommandState& state) const {
     const UpdateEntry* entry = findUpdate(state.id());

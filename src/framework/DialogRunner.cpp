@@ -16,8 +16,8 @@
 namespace {
 
 int failLoudly(const DialogRunner::Record& record) {
-    qFatal("A %s ran without a scripted answer: title \"%s\", text \"%s\"",
-           qPrintable(record.kind), qPrintable(record.title), qPrintable(record.text));
+    qFatal("A %s ran without a scripted answer: title \"%s\", text \"%s\"", qPrintable(record.kind),
+           qPrintable(record.title), qPrintable(record.text));
     return 0;
 }
 
@@ -203,7 +203,9 @@ std::optional<QString> DialogRunner::chooseFileScripted(const FileDialogRequest&
     return path;
 }
 
-void DialogRunner::push(ScriptedAnswer answer) { m_answers.push_back(std::move(answer)); }
+void DialogRunner::push(ScriptedAnswer answer) {
+    m_answers.push_back(std::move(answer));
+}
 
 void DialogRunner::reset() {
     m_mode.reset();

@@ -21,10 +21,10 @@ struct FileDialogRequest {
     Mode mode = Mode::Open;
     QWidget* parent = nullptr;
     QString caption;
-    QString directory;            // folder or suggested file path
-    QStringList nameFilters;      // "LinkGroups Files(*.ini)", "All Files(*.*)"
-    QString defaultSuffix;        // without the dot: "ini"
-    bool overwritePrompt = true;  // Save: ask before replacing a file
+    QString directory;           // folder or suggested file path
+    QStringList nameFilters;     // "LinkGroups Files(*.ini)", "All Files(*.*)"
+    QString defaultSuffix;       // without the dot: "ini"
+    bool overwritePrompt = true; // Save: ask before replacing a file
     // Extra set-up of the dialog (options panels); runs before it is shown,
     // and also in scripted runs that act on the dialog.
     std::function<void(QFileDialog&)> customize;

@@ -53,7 +53,9 @@ void IdleUpdater::track(const QList<QAction*>& actions) {
         track(action);
 }
 
-void IdleUpdater::untrack(QAction* action) { m_actions.removeAll(action); }
+void IdleUpdater::untrack(QAction* action) {
+    m_actions.removeAll(action);
+}
 
 void IdleUpdater::schedule() {
     if (!m_pending.isActive())

@@ -21,4 +21,6 @@ WaitCursor::~WaitCursor() {
     --g_depth;
 }
 
-int WaitCursor::depth() { return g_depth; }
+int WaitCursor::depth() {
+    return g_depth;
+}

@@ -43,7 +43,9 @@ constexpr Accelerator kMain[] = {
 
 } // namespace
 
-std::span<const Accelerator> mainAccelerators() { return kMain; }
+std::span<const Accelerator> mainAccelerators() {
+    return kMain;
+}
 
 std::optional<unsigned> acceleratorCommand(QKeyCombination keys) {
     for (const Accelerator& accelerator : kMain)

@@ -14,10 +14,10 @@ struct MenuItem {
     enum class Kind { Command, Separator, Popup };
 
     Kind kind = Kind::Command;
-    unsigned id = 0;            // command id; 0 for separators and popups
-    const char* text = nullptr; // UTF-8; the part after "\t" is the shortcut text
+    unsigned id = 0;                 // command id; 0 for separators and popups
+    const char* text = nullptr;      // UTF-8; the part after "\t" is the shortcut text
     std::span<const MenuItem> items; // a popup's items
-    bool grayed = false;        // shown disabled and never updated (placeholders)
+    bool grayed = false;             // shown disabled and never updated (placeholders)
 
     bool isSeparator() const { return kind == Kind::Separator; }
     bool isPopup() const { return kind == Kind::Popup; }
@@ -50,15 +50,15 @@ inline constexpr int Help = 8;
 
 // Positions of submenus inside their popups.
 namespace subpos {
-inline constexpr int FileNewIe = 0;           // File: new Internet Explorer window
-inline constexpr int FileNewMozilla = 1;      // File: new Mozilla window
-inline constexpr int ViewToolbars = 0;        // View: toolbars
-inline constexpr int ViewTextSize = 10;       // View: text size
-inline constexpr int ViewDownloadOptions = 11;// View: download options
-inline constexpr int GoClosedWindows = 10;    // Go: recently closed windows
-inline constexpr int LinkGroupsAdd = 0;       // Link groups: add to link group
+inline constexpr int FileNewIe = 0;             // File: new Internet Explorer window
+inline constexpr int FileNewMozilla = 1;        // File: new Mozilla window
+inline constexpr int ViewToolbars = 0;          // View: toolbars
+inline constexpr int ViewTextSize = 10;         // View: text size
+inline constexpr int ViewDownloadOptions = 11;  // View: download options
+inline constexpr int GoClosedWindows = 10;      // Go: recently closed windows
+inline constexpr int LinkGroupsAdd = 0;         // Link groups: add to link group
 inline constexpr int LinkGroupsAsFavorites = 4; // Link groups: groups as favorites
-inline constexpr int ContextLinkGroupAdd = 8; // Caption and Tab: add to link group
+inline constexpr int ContextLinkGroupAdd = 8;   // Caption and Tab: add to link group
 } // namespace subpos
 
 // Number of items the dynamic menus keep when they are rebuilt.

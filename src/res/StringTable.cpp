@@ -32,7 +32,9 @@ std::optional<QString> tryLoadString(unsigned id) {
     return *it;
 }
 
-QString loadString(unsigned id) { return tryLoadString(id).value_or(QString()); }
+QString loadString(unsigned id) {
+    return tryLoadString(id).value_or(QString());
+}
 
 QString loadString(unsigned id, const QString& fallback) {
     return tryLoadString(id).value_or(fallback);

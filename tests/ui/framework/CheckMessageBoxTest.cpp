@@ -124,8 +124,7 @@ TEST_F(CheckMessageBoxTest, ButtonsAreLaidOutFromTheRightTenDialogUnitsApart) {
 
     CCheckMessageBox ok(nullptr, "文本", MB_OK);
     ok.show();
-    EXPECT_EQ(ok.width() - ok.button(IDOK)->geometry().right(),
-              box.width() - cancel.right());
+    EXPECT_EQ(ok.width() - ok.button(IDOK)->geometry().right(), box.width() - cancel.right());
 }
 
 TEST_F(CheckMessageBoxTest, EscapeFollowsTheButtonsShown) {
@@ -196,8 +195,8 @@ TEST_F(CheckMessageBoxTest, QuestionAnsweredNoWithTheBoxTickedStoresZeroAndRetur
         box->button(IDNO)->click();
     });
     runner().setMode(DialogRunner::Mode::Interactive);
-    const int live = CCheckMessageBox::AskAndStore(nullptr, sid::ConfirmCloseAll, 0x24,
-                                                   confirmCloseAll);
+    const int live =
+        CCheckMessageBox::AskAndStore(nullptr, sid::ConfirmCloseAll, 0x24, confirmCloseAll);
     runner().setMode(DialogRunner::Mode::Scripted);
     EXPECT_EQ(live, IDNO);
     EXPECT_EQ(confirmCloseAll, 0);

@@ -1,8 +1,8 @@
+#include "framework/MenuBuilder.h"
 #include "framework/CommandBinder.h"
 #include "framework/CommandIds.h"
 #include "framework/CommandTarget.h"
 #include "framework/IdleUpdater.h"
-#include "framework/MenuBuilder.h"
 #include "framework/WaitCursor.h"
 #include "res/AcceleratorTable.h"
 #include "res/MenuTable.h"
@@ -71,10 +71,12 @@ TEST_F(MenuBuilderTest, MenuBarCarriesIdsTextsAndPositionsOfTheTable) {
 
     QMenu* view = MenuBuilder::menuAt(bar, res::mainpos::View);
     EXPECT_EQ(view->actions().size(), qsizetype(res::findPopup(128, 2)->items.size()));
-    EXPECT_NE(MenuBuilder::findCommand(MenuBuilder::submenuAt(view, 10), cmd::TextSizeMedium, false),
-              nullptr);
-    EXPECT_NE(MenuBuilder::findCommand(MenuBuilder::submenuAt(view, 11), cmd::DownloadScripts, false),
-              nullptr);
+    EXPECT_NE(
+        MenuBuilder::findCommand(MenuBuilder::submenuAt(view, 10), cmd::TextSizeMedium, false),
+        nullptr);
+    EXPECT_NE(
+        MenuBuilder::findCommand(MenuBuilder::submenuAt(view, 11), cmd::DownloadScripts, false),
+        nullptr);
     QAction* favorites = MenuBuilder::findCommand(bar, cmd::ExplorerFavorites);
     ASSERT_NE(favorites, nullptr);
     EXPECT_EQ(favorites->text(), "收藏夹\tCtrl+I");
@@ -119,14 +121,13 @@ TEST_F(MenuBuilderTest, RadioItemsShowAnExclusiveMark) {
     for (unsigned id : {cmd::TextSizeLargest, cmd::TextSizeLarger, cmd::TextSizeMedium,
                         cmd::TextSizeSmaller, cmd::TextSizeSmallest}) {
         handle(id);
-        const int itemLevel = id == cmd::TextSizeLargest ? 4
-                              : id == cmd::TextSizeLarger ? 3
-                              : id == cmd::TextSizeMedium ? 2
+        const int itemLevel = id == cmd::TextSizeLargest   ? 4
+                              : id == cmd::TextSizeLarger  ? 3
+                              : id == cmd::TextSizeMedium  ? 2
                               : id == cmd::TextSizeSmaller ? 1
                                                            : 0;
-        frame.commands().onUpdate(id, [&level, itemLevel](CommandState& s) {
-            s.setRadio(level == itemLevel);
-        });
+        frame.commands().onUpdate(
+            id, [&level, itemLevel](CommandState& s) { s.setRadio(level == itemLevel); });
     }
     QMenu* sizes = MenuBuilder::submenuAt(MenuBuilder::menuAt(mainMenuBar(), 2), 10);
     emit sizes->aboutToShow();
@@ -209,7 +210,8 @@ TEST_F(MenuBuilderTest, AcceleratorsRouteTheirCommandsWhileEnabled) {
     handle(cmd::ExplorerFavorites);
     handle(cmd::Stop);
     frame.commands().onUpdate(cmd::Stop, [](CommandState& s) { s.enable(false); });
-    const QList<QShortcut*> shortcuts = binder.installAccelerators(&window, res::mainAccelerators());
+    const QList<QShortcut*> shortcuts =
+        binder.installAccelerators(&window, res::mainAccelerators());
     ASSERT_EQ(shortcuts.size(), qsizetype(res::mainAccelerators().size()));
     EXPECT_EQ(shortcuts.at(0)->key(), QKeySequence(Qt::CTRL | Qt::Key_C));
 

@@ -12,7 +12,8 @@ namespace {
 // A target that records what ran on it.
 class RecordingTarget : public CommandTarget {
 public:
-    explicit RecordingTarget(QString name, QStringList* log) : m_name(std::move(name)), m_log(log) {}
+    explicit RecordingTarget(QString name, QStringList* log)
+        : m_name(std::move(name)), m_log(log) {}
     void handle(unsigned id) {
         commands().on(id, [this, id] { *m_log << QStringLiteral("%1:%2").arg(m_name).arg(id); });
     }
@@ -140,9 +141,8 @@ TEST_F(CommandRouterTest, OptionalHandlerThatDeclinesPassesTheCommandOn) {
 
 TEST_F(CommandRouterTest, RangeHandlersGetTheIdAndLaterRegistrationsWin) {
     std::vector<unsigned> seen;
-    mainFrame.commands().onRange(cmd::ClosedWindows, [&](unsigned id) {
-        seen.push_back(cmd::ClosedWindows.index(id));
-    });
+    mainFrame.commands().onRange(
+        cmd::ClosedWindows, [&](unsigned id) { seen.push_back(cmd::ClosedWindows.index(id)); });
     mainFrame.commands().on(cmd::ClosedWindows.at(5), [&] { seen.push_back(999); });
 
     router.execute(cmd::ClosedWindows.first);
@@ -151,9 +151,8 @@ TEST_F(CommandRouterTest, RangeHandlersGetTheIdAndLaterRegistrationsWin) {
     EXPECT_FALSE(router.execute(cmd::ClosedWindows.last + 1));
     EXPECT_EQ(seen, (std::vector<unsigned>{0, 99, 999}));
 
-    mainFrame.commands().onUpdateRange(cmd::ClosedWindows, [](CommandState& s) {
-        s.enable(s.id() % 2 == 0);
-    });
+    mainFrame.commands().onUpdateRange(cmd::ClosedWindows,
+                                       [](CommandState& s) { s.enable(s.id() % 2 == 0); });
     EXPECT_TRUE(router.isEnabled(32846));
     EXPECT_FALSE(router.isEnabled(32847));
 }

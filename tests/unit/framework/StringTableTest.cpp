@@ -1,7 +1,7 @@
+#include "res/StringTable.h"
 #include "framework/CommandIds.h"
 #include "res/MessageFormat.h"
 #include "res/StringIds.h"
-#include "res/StringTable.h"
 
 #include <gtest/gtest.h>
 
