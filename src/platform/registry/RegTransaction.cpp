@@ -9,7 +9,8 @@ RegTransaction::RegTransaction(Registry* registry)
       beginError_(registry_->beginTransaction()) {}
 
 RegTransaction::~RegTransaction() {
-    if (!done_ && beginError_ == ERROR_SUCCESS)
+    // Every begin counts, failed or not, so every one is ended.
+    if (!done_)
         registry_->rollbackTransaction();
 }
 
@@ -17,8 +18,6 @@ RegError RegTransaction::commit() {
     if (done_)
         return ERROR_INVALID_PARAMETER;
     done_ = true;
-    if (beginError_ != ERROR_SUCCESS)
-        return beginError_;
     return registry_->commitTransaction();
 }
 

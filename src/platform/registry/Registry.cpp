@@ -18,9 +18,9 @@ namespace platform {
 
 namespace {
 
-// Keys form a tree through parent; a root has no parent. Deleting a key
-// cascades to its subkeys and values. Ids are never reused, so a handle to a
-// deleted key can never reach a newer key by accident.
+// Keys form a tree through parent; a root has no parent. Ids are never
+// reused, so a handle to a deleted key can never reach a newer key by
+// accident. (The references document the shape; the code keeps them.)
 const char* const kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS keys(
     id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -205,7 +205,10 @@ RegError Registry::initSchema() {
     if (exec("PRAGMA journal_mode=WAL") != ERROR_SUCCESS)
         return ERROR_REGISTRY_CORRUPT;
     exec("PRAGMA synchronous=NORMAL");
-    exec("PRAGMA foreign_keys=ON");
+    // Key existence is checked by the statements themselves and subtrees are
+    // deleted set-wise; row-by-row foreign-key cascades were the slowest part
+    // of a whole-list rewrite.
+    exec("PRAGMA foreign_keys=OFF");
     if (exec("BEGIN IMMEDIATE") != ERROR_SUCCESS)
         return ERROR_REGISTRY_CORRUPT;
     if (exec(kSchema) != ERROR_SUCCESS) {
@@ -348,7 +351,8 @@ RegError Registry::findChild(std::int64_t parent, const QString& name, std::int6
 }
 
 RegError Registry::insertChild(std::int64_t parent, const QString& name, std::int64_t* id) {
-    Statement st(prepare("INSERT INTO keys(parent, name, fold) VALUES(?1, ?2, ?3)"));
+    Statement st(prepare("INSERT INTO keys(parent, name, fold) SELECT ?1, ?2, ?3 "
+                         "WHERE EXISTS(SELECT 1 FROM keys WHERE id = ?1)"));
     if (!st.ok())
         return ERROR_REGISTRY_CORRUPT;
     st.bind(1, parent);
@@ -357,6 +361,8 @@ RegError Registry::insertChild(std::int64_t parent, const QString& name, std::in
     const int rc = st.step();
     if (rc != SQLITE_DONE)
         return sqliteError(rc);
+    if (sqlite3_changes(db_) == 0)
+        return ERROR_KEY_DELETED;
     *id = sqlite3_last_insert_rowid(db_);
     return ERROR_SUCCESS;
 }
@@ -365,14 +371,19 @@ RegError Registry::resolve(std::int64_t parent, const QString& path, bool create
                            std::int64_t* id, bool* created) {
     if (created)
         *created = false;
-    if (!keyExists(parent))
+    const QStringList names = splitKeyPath(path);
+    // A parent that has gone shows as a missing first child; only then is it
+    // worth asking whether the parent itself still exists.
+    if (names.isEmpty() && !keyExists(parent))
         return parent <= 3 ? ERROR_INVALID_HANDLE : ERROR_KEY_DELETED;
     std::int64_t current = parent;
-    for (const QString& name : splitKeyPath(path)) {
+    for (const QString& name : names) {
         if (!validKeyName(name))
             return ERROR_INVALID_PARAMETER;
         std::int64_t child = 0;
         RegError error = findChild(current, name, &child);
+        if (error == ERROR_FILE_NOT_FOUND && current == parent && !keyExists(parent))
+            return parent <= 3 ? ERROR_INVALID_HANDLE : ERROR_KEY_DELETED;
         if (error == ERROR_FILE_NOT_FOUND && create) {
             error = insertChild(current, name, &child);
             if (error == ERROR_SUCCESS && created)
@@ -390,9 +401,10 @@ RegError Registry::createKey(std::int64_t parent, const QString& path, std::int6
                              bool* created) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     std::int64_t found = 0;
-    // Most calls open a key that is there already: try without a write lock.
-    if (db_ && !splitKeyPath(path).isEmpty() && resolve(parent, path, false, &found, nullptr) ==
-                                                    ERROR_SUCCESS) {
+    // Most calls open a key that is there already: try without a write lock
+    // (inside a transaction the lock is held anyway).
+    if (db_ && txDepth_ == 0 && !splitKeyPath(path).isEmpty() &&
+        resolve(parent, path, false, &found, nullptr) == ERROR_SUCCESS) {
         *id = found;
         if (created)
             *created = false;
@@ -440,24 +452,25 @@ RegError Registry::deleteTree(std::int64_t parent, const QString& path) {
         const RegError error = resolve(parent, path, false, &id, nullptr);
         if (error != ERROR_SUCCESS)
             return error;
-        if (id <= 3 || id == parent) {
-            // A root, or the key itself (empty path): delete its contents only.
-            Statement values(prepare("DELETE FROM vals WHERE key = ?1"));
-            Statement keys(prepare("DELETE FROM keys WHERE parent = ?1"));
-            if (!values.ok() || !keys.ok())
-                return ERROR_REGISTRY_CORRUPT;
-            values.bind(1, id);
-            keys.bind(1, id);
-            int rc = values.step();
-            if (rc == SQLITE_DONE)
-                rc = keys.step();
-            return rc == SQLITE_DONE ? ERROR_SUCCESS : sqliteError(rc);
-        }
-        Statement st(prepare("DELETE FROM keys WHERE id = ?1"));
-        if (!st.ok())
+        // A root, or the key itself (empty path), keeps the key and loses its
+        // contents only.
+        const bool keepKey = id <= 3 || id == parent;
+        Statement values(prepare(
+            "WITH RECURSIVE sub(id) AS (SELECT ?1 UNION ALL "
+            "SELECT k.id FROM keys k JOIN sub ON k.parent = sub.id) "
+            "DELETE FROM vals WHERE key IN sub"));
+        Statement keys(prepare(
+            "WITH RECURSIVE sub(id) AS (SELECT ?1 UNION ALL "
+            "SELECT k.id FROM keys k JOIN sub ON k.parent = sub.id) "
+            "DELETE FROM keys WHERE id IN sub AND (id <> ?1 OR ?2 = 0)"));
+        if (!values.ok() || !keys.ok())
             return ERROR_REGISTRY_CORRUPT;
-        st.bind(1, id);
-        const int rc = st.step();
+        values.bind(1, id);
+        keys.bind(1, id);
+        keys.bind(2, keepKey ? 1 : 0);
+        int rc = values.step();
+        if (rc == SQLITE_DONE)
+            rc = keys.step();
         return rc == SQLITE_DONE ? ERROR_SUCCESS : sqliteError(rc);
     });
 }
@@ -557,8 +570,9 @@ RegError Registry::setValue(std::int64_t id, const QString& name, RegType type,
     return write([&]() -> RegError {
         // A replaced value keeps its name's case and its place (seq).
         Statement st(prepare(
-            "INSERT INTO vals(key, name, fold, type, data, seq) VALUES(?1, ?2, ?3, ?4, ?5, "
-            "(SELECT coalesce(max(seq), 0) + 1 FROM vals WHERE key = ?1)) "
+            "INSERT INTO vals(key, name, fold, type, data, seq) SELECT ?1, ?2, ?3, ?4, ?5, "
+            "(SELECT coalesce(max(seq), 0) + 1 FROM vals WHERE key = ?1) "
+            "WHERE EXISTS(SELECT 1 FROM keys WHERE id = ?1) "
             "ON CONFLICT(key, fold) DO UPDATE SET type = excluded.type, data = excluded.data"));
         if (!st.ok())
             return ERROR_REGISTRY_CORRUPT;
@@ -568,7 +582,9 @@ RegError Registry::setValue(std::int64_t id, const QString& name, RegType type,
         st.bind(4, static_cast<std::int64_t>(type));
         st.bindBlob(5, data);
         const int rc = st.step();
-        return rc == SQLITE_DONE ? ERROR_SUCCESS : sqliteError(rc);
+        if (rc != SQLITE_DONE)
+            return sqliteError(rc);
+        return sqlite3_changes(db_) > 0 ? ERROR_SUCCESS : ERROR_KEY_DELETED;
     });
 }
 
