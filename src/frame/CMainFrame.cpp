@@ -1,0 +1,741 @@
+#include "frame/CMainFrame.h"
+
+#include "app/CAppSettings.h"
+#include "app/CCheckMessageBox.h"
+#include "app/SettingsPaths.h"
+#include "frame/CAddressBarPlaceholder.h"
+#include "frame/CBusyAnimation.h"
+#include "frame/CCustomizeToolbarDialog.h"
+#include "frame/CLinkBar.h"
+#include "frame/CReBarArea.h"
+#include "frame/CStandardToolBar.h"
+#include "frame/DropDownMenus.h"
+#include "frame/HandOverAddress.h"
+#include "frame/IMainFrameHost.h"
+#include "frame/ToolBarLayout.h"
+#include "framework/CommandBinder.h"
+#include "framework/CommandIds.h"
+#include "framework/CommandRouter.h"
+#include "framework/DialogRunner.h"
+#include "framework/IdleUpdater.h"
+#include "framework/MenuBuilder.h"
+#include "framework/MessageBoxStyle.h"
+#include "platform/instance/InstanceServer.h"
+#include "platform/registry/RegKey.h"
+#include "platform/registry/RegTransaction.h"
+#include "res/AcceleratorTable.h"
+#include "res/MenuTable.h"
+#include "res/StringIds.h"
+#include "res/StringTable.h"
+#include "res/images/AppIcons.h"
+#include "res/images/BackgroundTile.h"
+#include "system/ShellFolders.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Height of the window bar's band.
+constexpr int kWindowBarHeight = 22;
+
+platform::RegKey settingsKey() {
+    return platform::RegKey::create(platform::RegRoot::CurrentUser,
+                                    QString::fromUtf16(kSettingsKeyPath));
+}
+
+QString bandName(std::uint32_t id) { return QStringLiteral("band%1").arg(id); }
+
+// A bar that only holds one widget: the address box, an animation, the
+// window bar's slot.
+QToolBar* makeHolderBar(QWidget* child, QWidget* parent) {
+    auto* bar = new QToolBar(parent);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->addWidget(child);
+    return bar;
+}
+
+// A widget that holds whichever of the window bar and its placeholder sits
+// in a band.
+QWidget* makeSlot(const QString& name, QWidget* parent) {
+    auto* slot = new QWidget(parent);
+    slot->setObjectName(name);
+    auto* layout = new QHBoxLayout(slot);
+    layout->setContentsMargins(0, 0, 0, 0);
+    slot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return slot;
+}
+
+void putInSlot(QWidget* slot, QWidget* child) {
+    if (child->parentWidget() != slot)
+        slot->layout()->addWidget(child);
+    child->show();
+}
+
+QList<QString> droppedLocalFiles(const QMimeData* data) {
+    QList<QString> files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
+    : QMainWindow(parent), m_host(host), m_binder(new CommandBinder(host.Router(), this)),
+      m_menuBuilder(std::make_unique<MenuBuilder>(*m_binder)),
+      m_top(std::make_unique<CReBarArea>(*this, Qt::TopToolBarArea)),
+      m_bottom(std::make_unique<CReBarArea>(*this, Qt::BottomToolBarArea)) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(res::AppIcons::appIcon());
+    registerCommands();
+}
+
+CMainFrame::~CMainFrame() {
+    CommandRouter& router = m_host.Router();
+    if (router.chain().mainFrame == this)
+        router.setMainFrame(nullptr);
+}
+
+bool CMainFrame::Create() {
+    if (m_created)
+        return false;
+    const platform::RegKey settings = settingsKey();
+
+    // The area of the browser windows, on the tiled background.
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    const QPixmap tile = res::BackgroundTile::image(devicePixelRatioF());
+    if (!tile.isNull())
+        m_mdiArea->setBackground(QBrush(tile));
+    setCentralWidget(m_mdiArea);
+
+    if (!createMenus())
+        return false;
+    createStandardToolBar(settings);
+    createBandWidgets();
+    createTopReBar(settings);
+    createStatusBar();
+    createBottomReBar();
+    applyLock(m_host.Settings().LockToolbars != 0);
+    PlaceWindowBar(m_host.Settings().TabPosition, true);
+    m_address->setAutoComplete(m_host.Settings().AutoComplete != 0);
+
+    m_host.Router().setMainFrame(this);
+    m_binder->installAccelerators(this, res::mainAccelerators());
+    auto* focusAddress = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_D), this);
+    connect(focusAddress, &QShortcut::activated, this, &CMainFrame::FocusAddressBar);
+    m_idle = new IdleUpdater(*m_binder, this);
+    m_idle->track(m_toolBar->commandActions());
+    connect(m_toolBar, &CStandardToolBar::buttonsChanged, this,
+            [this] { m_idle->track(m_toolBar->commandActions()); });
+
+    setAcceptDrops(true);
+    SetOfflineIndication(m_host.IsOffline());
+    m_created = true;
+    return true;
+}
+
+bool CMainFrame::createMenus() {
+    const res::MenuResource* mainMenu = res::findMenuResource(res::MainMenu);
+    if (!mainMenu)
+        return false;
+    QMenuBar* bar = m_menuBuilder->buildMenuBar(*mainMenu, this);
+    setMenuBar(bar);
+    using MB = MenuBuilder;
+    m_favoritesMenu = MB::menuAt(bar, res::mainpos::Favorites);
+    m_windowMenu = MB::menuAt(bar, res::mainpos::Window);
+    m_closedWindowsMenu =
+        MB::submenuAt(MB::menuAt(bar, res::mainpos::Go), res::subpos::GoClosedWindows);
+    m_linkGroupsMenu = MB::menuAt(bar, res::mainpos::LinkGroups);
+    m_linkGroupAddMenu = MB::submenuAt(m_linkGroupsMenu, res::subpos::LinkGroupsAdd);
+    return m_favoritesMenu && m_windowMenu && m_closedWindowsMenu && m_linkGroupsMenu &&
+           m_linkGroupAddMenu;
+}
+
+void CMainFrame::createStandardToolBar(const platform::RegKey& settings) {
+    m_toolBar = new CStandardToolBar(*m_binder, this);
+    m_toolBar->setMenuProvider([this](unsigned command) { return DropDownMenu(command); });
+    m_toolBar->setButtons(readToolBarLayout(settings));
+}
+
+void CMainFrame::createBandWidgets() {
+    m_address = new CAddressBarPlaceholder(this);
+    m_addressBand = makeHolderBar(m_address, this);
+    m_addressFit = new QTimer(this);
+    m_addressFit->setSingleShot(true);
+    m_addressFit->setInterval(0);
+    connect(m_addressFit, &QTimer::timeout, this, &CMainFrame::fitAddressBand);
+
+    // Sits in the window bar's band while the window bar is in the other
+    // rebar.
+    m_windowBarPlaceholder = new QWidget(this);
+    m_windowBarPlaceholder->setObjectName(QStringLiteral("windowBarPlaceholder"));
+    m_windowBarPlaceholder->setFixedHeight(kWindowBarHeight);
+
+    m_animation = new CBusyAnimation(this);
+    m_animation->setObjectName(QStringLiteral("busyAnimation"));
+    m_animationBand = makeHolderBar(m_animation, this);
+    m_animation2 = new CBusyAnimation(this);
+    m_animation2->setObjectName(QStringLiteral("busyAnimation2"));
+    m_bottomAnimationBand = makeHolderBar(m_animation2, this);
+
+    m_windowBar = new QWidget(this);
+    m_windowBar->setObjectName(QStringLiteral("windowBar"));
+    m_windowBar->setFixedHeight(kWindowBarHeight);
+    m_windowBar->setMinimumWidth(10);
+    m_topWindowSlot = makeSlot(QStringLiteral("topWindowBarSlot"), this);
+    m_windowBarBand = makeHolderBar(m_topWindowSlot, this);
+    m_bottomWindowSlot = makeSlot(QStringLiteral("bottomWindowBarSlot"), this);
+    m_bottomWindowBarBand = makeHolderBar(m_bottomWindowSlot, this);
+
+    m_linkBar = new CLinkBar(*m_binder, this);
+    RefillLinkBar();
+}
+
+void CMainFrame::createTopReBar(const platform::RegKey& settings) {
+    m_top->setBandBar(kBandStandardButtons, m_toolBar, bandName(kBandStandardButtons));
+    m_top->setBandBar(kBandAddress, m_addressBand, bandName(kBandAddress));
+    m_top->setBandBar(kBandAnimation, m_animationBand, bandName(kBandAnimation));
+    m_top->setBandBar(kBandWindowBar, m_windowBarBand, bandName(kBandWindowBar));
+    m_top->setBandBar(kBandLinks, m_linkBar, bandName(kBandLinks));
+    const ReBarLayout layout = readReBarLayout(settings, m_toolBar->metrics());
+    if (const ReBarBand* address = layout.band(kBandAddress))
+        m_address->setPreferredWidth(static_cast<int>(address->width));
+    m_top->insertBands(layout);
+    for (QToolBar* bar : m_top->bars())
+        bar->installEventFilter(this);
+}
+
+void CMainFrame::createStatusBar() {
+    m_statusPane = new QLabel(this);
+    m_statusPane->setObjectName(QStringLiteral("statusPane"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->addWidget(m_statusPane, 1);
+    m_binder->setStatusSink([this](const QString& text) { setStatusText(text); });
+    setStatusText(QString());
+}
+
+void CMainFrame::createBottomReBar() {
+    m_bottom->setBandBar(kBandWindowBar, m_bottomWindowBarBand,
+                         QStringLiteral("bottomBand%1").arg(kBandWindowBar));
+    m_bottom->setBandBar(kBandAnimation, m_bottomAnimationBand,
+                         QStringLiteral("bottomBand%1").arg(kBandAnimation));
+    ReBarLayout layout;
+    ReBarBand windowBand;
+    windowBand.id = kBandWindowBar;
+    windowBand.style = kBandStyleBreak | (m_host.Settings().LockToolbars != 0
+                                              ? kBandStyleNoGripper
+                                              : kBandStyleGripperAlways);
+    windowBand.minChildWidth = 10;
+    windowBand.minChildHeight = kWindowBarHeight;
+    windowBand.width = 10;
+    ReBarBand animationBand;
+    animationBand.id = kBandAnimation;
+    animationBand.style = kBandStyleChildEdge | kBandStyleFixedSize | kBandStyleFixedBitmap;
+    animationBand.minChildWidth = 32;
+    animationBand.minChildHeight = 18;
+    animationBand.width = 32;
+    layout.bands = {windowBand, animationBand};
+    putInSlot(m_bottomWindowSlot, m_windowBarPlaceholder);
+    m_bottom->setAreaVisible(false);
+    m_bottom->insertBands(layout);
+}
+
+// ---- Commands -------------------------------------------------------------
+
+void CMainFrame::registerCommands() {
+    registerBandToggle(cmd::ViewStandardButtons, kBandStandardButtons, kBandAddress);
+    registerBandToggle(cmd::ViewAddressBar, kBandAddress, kBandStandardButtons);
+    commands().on(cmd::ViewLinks, [this] { ShowBand(kBandLinks, !IsBandVisible(kBandLinks)); });
+    commands().onUpdate(cmd::ViewLinks,
+                        [this](CommandState& state) { state.setCheck(IsBandVisible(kBandLinks)); });
+    commands().on(cmd::LockToolbars, [this] {
+        CAppSettings& settings = m_host.Settings();
+        settings.LockToolbars = settings.LockToolbars != 0 ? 0 : 1;
+        applyLock(settings.LockToolbars != 0);
+    });
+    commands().onUpdate(cmd::LockToolbars, [this](CommandState& state) {
+        state.setCheck(m_host.Settings().LockToolbars != 0);
+    });
+    commands().on(cmd::CustomizeToolbar, [this] { CustomizeToolbar(); });
+    commands().onUpdate(cmd::CustomizeToolbar, [this](CommandState& state) {
+        state.enable(IsBandVisible(kBandStandardButtons));
+    });
+    commands().on(cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
+    commands().onUpdate(cmd::ViewStatusBar,
+                        [this](CommandState& state) { state.setCheck(!statusBar()->isHidden()); });
+    commands().on(cmd::AppExit, [this] { close(); });
+}
+
+// The standard buttons and the address bar may not both be hidden unless
+// the window bar keeps the top rebar in use. Showing a hidden one is always
+// allowed, so a bar can never be lost for good.
+void CMainFrame::registerBandToggle(unsigned command, std::uint32_t bandId,
+                                    std::uint32_t otherBandId) {
+    commands().on(command, [this, bandId] { ShowBand(bandId, !IsBandVisible(bandId)); });
+    commands().onUpdate(command, [this, bandId, otherBandId](CommandState& state) {
+        const bool visible = IsBandVisible(bandId);
+        state.setCheck(visible);
+        state.enable(!visible || IsBandVisible(otherBandId) ||
+                     m_host.Settings().TabPosition == 1);
+    });
+}
+
+void CMainFrame::applyLock(bool locked) {
+    m_top->setLocked(locked);
+    m_bottom->setLocked(locked);
+}
+
+void CMainFrame::CustomizeToolbar() {
+    CCustomizeToolbarDialog dialog(m_toolBar->buttons(), this);
+    DialogRunner::instance().exec(dialog);
+    // Changes count however the dialog was closed.
+    const ToolBarLayout result = dialog.result();
+    if (!(result == m_toolBar->buttons()))
+        m_toolBar->setButtons(result);
+}
+
+QMenu* CMainFrame::DropDownMenu(unsigned command) const {
+    const std::optional<DropDownMenuSource> source = dropDownMenuSource(command);
+    if (!source)
+        return nullptr;
+    switch (source->kind) {
+    case DropDownMenuSource::Kind::BackHistory:
+    case DropDownMenuSource::Kind::ForwardHistory:
+        return m_historyMenuFactory
+                   ? m_historyMenuFactory(source->kind ==
+                                          DropDownMenuSource::Kind::ForwardHistory)
+                   : nullptr;
+    case DropDownMenuSource::Kind::Editors:
+        return m_editorsMenuFactory ? m_editorsMenuFactory() : nullptr;
+    case DropDownMenuSource::Kind::MainMenu:
+        break;
+    }
+    if (command == cmd::ExplorerFavorites)
+        return m_favoritesMenu;
+    // Qt's menu bar keeps a maximised child's window controls in its corner,
+    // not as a first entry, so the positions do not move.
+    const int index = menuBarIndex(source->topLevel, isChildMaximized(), false);
+    QMenu* popup = MenuBuilder::menuAt(menuBar(), index);
+    return source->sub < 0 ? popup : MenuBuilder::submenuAt(popup, source->sub);
+}
+
+void CMainFrame::SetHistoryMenuFactory(std::function<QMenu*(bool forward)> factory) {
+    m_historyMenuFactory = std::move(factory);
+}
+
+void CMainFrame::SetEditorsMenuFactory(MenuFactory factory) {
+    m_editorsMenuFactory = std::move(factory);
+}
+
+bool CMainFrame::isChildMaximized() const {
+    const QMdiSubWindow* active = m_mdiArea ? m_mdiArea->activeSubWindow() : nullptr;
+    return active && active->isMaximized();
+}
+
+// ---- Settings, bars and caption --------------------------------------------
+
+void CMainFrame::ApplySettings(int category) {
+    CAppSettings& settings = m_host.Settings();
+    settings.Save();
+    switch (category) {
+    case 0:
+        m_address->setAutoComplete(settings.AutoComplete != 0);
+        m_address->updateGeometry();
+        break;
+    case 1:
+        // The window bar's band is all there is to lay out until the bar
+        // holds tabs.
+        m_windowBar->updateGeometry();
+        break;
+    case 4:
+        // The search hook is registered by the options once it exists; the
+        // frame has nothing of its own to apply.
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::SetBusyAnimation(bool on) { m_animation->setPlaying(on); }
+
+bool CMainFrame::IsBusyAnimationPlaying() const { return m_animation->isPlaying(); }
+
+QWidget* CMainFrame::BandChild(std::uint32_t bandId) const {
+    switch (bandId) {
+    case kBandStandardButtons:
+        return m_toolBar;
+    case kBandAddress:
+        return m_address;
+    case kBandAnimation:
+        return m_animation;
+    case kBandWindowBar:
+        return m_windowBar;
+    case kBandLinks:
+        return m_linkBar;
+    default:
+        return nullptr;
+    }
+}
+
+QToolBar* CMainFrame::BandBar(std::uint32_t bandId) const { return m_top->bar(bandId); }
+
+bool CMainFrame::IsBandVisible(std::uint32_t bandId) const { return m_top->isBandVisible(bandId); }
+
+void CMainFrame::ShowBand(std::uint32_t bandId, bool show) { m_top->showBand(bandId, show); }
+
+int CMainFrame::RefillLinkBar() {
+    return m_linkBar->refill(shellFolderPath(QString::fromUtf16(kFavoritesFolderValue)));
+}
+
+QString CMainFrame::BaseTitle() const {
+    const QString title = res::loadString(sid::AppName, QStringLiteral("Quorrelin"));
+    if (!m_offline)
+        return title;
+    return title + QStringLiteral(" [") + res::loadString(sid::WorkOfflineMark) +
+           QLatin1Char(']');
+}
+
+void CMainFrame::SetOfflineIndication(bool offline) {
+    m_offline = offline;
+    setWindowTitle(BaseTitle());
+}
+
+QWidget* CMainFrame::AddressBarPlaceholder() const { return m_address; }
+
+QComboBox* CMainFrame::AddressBox() const { return m_address->addressBox(); }
+
+void CMainFrame::FocusAddressBar() {
+    if (IsBandVisible(kBandAddress))
+        m_address->focusAddress();
+}
+
+void CMainFrame::PlaceWindowBar(int position, bool force) {
+    CAppSettings& settings = m_host.Settings();
+    if (position < 0 || position > 2)
+        position = 1;
+    if (!force && position == settings.TabPosition)
+        return;
+    m_previousTabPosition = settings.TabPosition;
+    if (position == 1) {
+        putInSlot(m_bottomWindowSlot, m_windowBarPlaceholder);
+        m_bottom->setAreaVisible(false);
+        putInSlot(m_topWindowSlot, m_windowBar);
+        m_top->showBand(kBandWindowBar, true);
+    } else if (position == 2) {
+        putInSlot(m_topWindowSlot, m_windowBarPlaceholder);
+        m_top->showBand(kBandWindowBar, false);
+        putInSlot(m_bottomWindowSlot, m_windowBar);
+        m_bottom->setAreaVisible(true);
+    } else {
+        m_top->showBand(kBandWindowBar, false);
+        m_bottom->setAreaVisible(false);
+    }
+    settings.TabPosition = position;
+    ApplySettings(1);
+}
+
+void CMainFrame::setStatusText(const QString& text) {
+    m_statusPane->setText(text.isEmpty() ? res::loadString(sid::IdleMessage) : text);
+}
+
+void CMainFrame::reloadImages() {
+    const QPixmap tile = res::BackgroundTile::image(devicePixelRatioF());
+    if (!tile.isNull())
+        m_mdiArea->setBackground(QBrush(tile));
+    m_toolBar->reloadImages();
+    m_animation->reload();
+    m_animation2->reload();
+}
+
+// ---- Placement ---------------------------------------------------------------
+
+std::uint32_t CMainFrame::ApplyPlacement(const WindowPlacement& saved) {
+    const std::optional<RestoredPlacement> plan = planRestoredPlacement(saved);
+    if (!plan)
+        return kShowNormal;
+    if (plan->moveTo) {
+        const PlacementRect& r = *plan->moveTo;
+        setGeometry(QRect(r.left, r.top, static_cast<int>(r.width()),
+                          static_cast<int>(r.height())));
+    }
+    return plan->showCmd;
+}
+
+std::uint32_t CMainFrame::RestorePlacement() {
+    const std::optional<WindowPlacement> saved = readMainFramePosition(settingsKey());
+    return saved ? ApplyPlacement(*saved) : kShowNormal;
+}
+
+void CMainFrame::ShowWithCommand(std::uint32_t showCmd) {
+    switch (showCmd) {
+    case kShowMaximized:
+        showMaximized();
+        break;
+    case kShowMinimized:
+    case kShowMinimize:
+    case kShowMinNoActivate:
+    case kShowForceMinimize:
+        showMinimized();
+        break;
+    case kShowHide:
+        break;
+    default:
+        show();
+        break;
+    }
+}
+
+WindowPlacement CMainFrame::CurrentPlacement() const {
+    WindowPlacement placement;
+    placement.showCmd = isMinimized()   ? kShowMinimized
+                        : isMaximized() ? kShowMaximized
+                                        : kShowNormal;
+    placement.minPosition = {-1, -1};
+    placement.maxPosition = {-1, -1};
+    QRect normal = (isMinimized() || isMaximized() || isFullScreen()) ? normalGeometry() : geometry();
+    if (!normal.isValid())
+        normal = geometry();
+    placement.normalPosition = {normal.left(), normal.top(), normal.left() + normal.width(),
+                                normal.top() + normal.height()};
+    return placement;
+}
+
+// ---- Instance messages ---------------------------------------------------------
+
+bool CMainFrame::StartInstanceServer(platform::InstanceId mainWindowId, const QString& folder,
+                                     QString* error) {
+    delete m_instanceServer;
+    m_instanceServer = new platform::InstanceServer(mainWindowId, this);
+    m_instanceServer->setCopyDataHandler([this](quint64 tag, const QByteArray& data) -> quint64 {
+        if (tag != 0)
+            return 0;
+        m_pendingAddress = decodeHandedOverAddress(data);
+        return m_pendingAddress.isEmpty() ? 0 : 1;
+    });
+    m_instanceServer->setNavigateHandler([this](quint64, quint64) -> quint64 {
+        handleNavigate();
+        return 1;
+    });
+    return folder.isEmpty() ? m_instanceServer->listen(error)
+                            : m_instanceServer->listen(folder, error);
+}
+
+void CMainFrame::handleNavigate() {
+    if (!m_pendingAddress.isEmpty()) {
+        const QString address = m_pendingAddress;
+        m_pendingAddress.clear();
+        m_host.OpenHandedOverAddress(address);
+    }
+    showHandedOver();
+}
+
+void CMainFrame::showHandedOver() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+// ---- Closing -------------------------------------------------------------------
+
+CMainFrame::WindowNote CMainFrame::NoteActiveWindow() const { return {}; }
+
+bool CMainFrame::confirmExit() {
+    CAppSettings& settings = m_host.Settings();
+    if (settings.ConfirmExitApp == 0)
+        return true;
+    raise();
+    activateWindow();
+    // The "do not ask again" choice only counts for an exit that goes on.
+    int showAgain = settings.ConfirmExitApp;
+    const int answer = CCheckMessageBox::AskAndStore(this, sid::ConfirmExit,
+                                                     MB_YESNO | MB_ICONQUESTION, showAgain);
+    raise();
+    activateWindow();
+    if (answer != IDYES)
+        return false;
+    settings.ConfirmExitApp = showAgain;
+    return true;
+}
+
+ReBarLayout CMainFrame::CurrentReBarLayout() const {
+    ReBarLayout layout = m_top->currentLayout();
+    if (ReBarBand* address = layout.band(kBandAddress)) {
+        const bool laidOut = isVisible() && m_address->isVisible();
+        address->width = static_cast<std::uint32_t>(laidOut ? m_address->width()
+                                                            : m_address->preferredWidth());
+    }
+    if (ReBarBand* window = layout.band(kBandWindowBar))
+        window->child = m_windowBar->isVisibleTo(this) ? 1 : 0;
+    return layout;
+}
+
+void CMainFrame::saveLayout() {
+    const platform::RegKey settings = settingsKey();
+    // The three values describe one layout: written together or not at all.
+    platform::RegTransaction transaction;
+    writeToolBarLayout(settings, m_toolBar->buttons());
+    const WindowPlacement placement = CurrentPlacement();
+    if (placement.hasSaneNormalRect())
+        writeMainFramePosition(settings, placement);
+    writeReBarLayout(settings, CurrentReBarLayout());
+    transaction.commit();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_closing || !m_created) {
+        event->accept();
+        return;
+    }
+    if (!confirmExit()) {
+        event->ignore();
+        return;
+    }
+    m_host.SaveCurrentSession();
+    const WindowNote noted = NoteActiveWindow();
+    m_closing = true;
+    saveLayout();
+    m_mdiArea->closeAllSubWindows();
+    if (!m_mdiArea->subWindowList().isEmpty()) {
+        // A window refused to close: the program goes on running.
+        m_closing = false;
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!noted.address.isEmpty())
+        m_host.AddClosedWindow(noted.title, noted.address);
+}
+
+// ---- Events --------------------------------------------------------------------
+
+void CMainFrame::keepWindowBarBand(bool minimized) {
+    if (minimized) {
+        if (m_windowBar->isEnabled()) {
+            m_savedWindowBandMinimum = m_windowBar->minimumSize();
+            m_windowBandSaved = true;
+            m_minimized = true;
+        }
+        return;
+    }
+    if (m_minimized && m_windowBar->isVisibleTo(this) && m_windowBandSaved)
+        m_windowBar->setMinimumSize(m_savedWindowBandMinimum);
+    m_minimized = false;
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (!m_created)
+        return;
+    switch (event->type()) {
+    case QEvent::WindowStateChange:
+        keepWindowBarBand(isMinimized());
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::ThemeChange:
+        reloadImages();
+        break;
+    case QEvent::ActivationChange:
+        if (isActiveWindow() && !m_closing && m_address->containsWidget(QApplication::focusWidget()))
+            AddressBox()->setFocus(Qt::ActiveWindowFocusReason);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedLocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+    if (!droppedLocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QString> files = droppedLocalFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    for (const QString& file : files)
+        m_host.OpenDroppedFile(file);
+}
+
+// The address box takes the room its row leaves: unless it is the last band
+// of its row (which stretches anyway), it gets the row's width less what the
+// other bands of the row ask for.
+void CMainFrame::fitAddressBand() {
+    if (!isVisible() || !m_addressBand->isVisible())
+        return;
+    const int row = m_addressBand->y();
+    int left = INT_MAX;
+    int right = INT_MIN;
+    int others = 0;
+    bool last = true;
+    for (const QToolBar* bar : m_top->bars()) {
+        if (!bar->isVisible() || bar->y() != row)
+            continue;
+        left = std::min(left, bar->x());
+        right = std::max(right, bar->geometry().right());
+        if (bar == m_addressBand)
+            continue;
+        others += bar->sizeHint().width();
+        if (bar->x() > m_addressBand->x())
+            last = false;
+    }
+    if (last)
+        return;
+    const int chrome = m_addressBand->width() - m_address->width();
+    m_address->setPreferredWidth(right - left + 1 - others - chrome);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_addressFit)
+        m_addressFit->start();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (m_addressFit && (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move) &&
+        qobject_cast<QToolBar*>(watched))
+        m_addressFit->start();
+    // Leaving a bar ends the prompt of the button under the mouse.
+    if (event->type() == QEvent::Leave && (watched == m_toolBar || watched == m_linkBar))
+        setStatusText(QString());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    // The rebars' context menu is the View menu's toolbars submenu.
+    const res::MenuItem* view = res::findPopup(res::MainMenu, res::mainpos::View);
+    if (!view || view->items.size() <= std::size_t(res::subpos::ViewToolbars))
+        return nullptr;
+    return m_menuBuilder->buildPopup(view->items[res::subpos::ViewToolbars], this);
+}
