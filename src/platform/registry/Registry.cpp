@@ -351,8 +351,11 @@ RegError Registry::findChild(std::int64_t parent, const QString& name, std::int6
 }
 
 RegError Registry::insertChild(std::int64_t parent, const QString& name, std::int64_t* id) {
-    Statement st(prepare("INSERT INTO keys(parent, name, fold) SELECT ?1, ?2, ?3 "
-                         "WHERE EXISTS(SELECT 1 FROM keys WHERE id = ?1)"));
+    // (INSERT ... SELECT from the same table would make SQLite copy the
+    // result to a temporary table first; a separate lookup is far cheaper.)
+    if (!keyExists(parent))
+        return ERROR_KEY_DELETED;
+    Statement st(prepare("INSERT INTO keys(parent, name, fold) VALUES(?1, ?2, ?3)"));
     if (!st.ok())
         return ERROR_REGISTRY_CORRUPT;
     st.bind(1, parent);
@@ -361,8 +364,6 @@ RegError Registry::insertChild(std::int64_t parent, const QString& name, std::in
     const int rc = st.step();
     if (rc != SQLITE_DONE)
         return sqliteError(rc);
-    if (sqlite3_changes(db_) == 0)
-        return ERROR_KEY_DELETED;
     *id = sqlite3_last_insert_rowid(db_);
     return ERROR_SUCCESS;
 }
@@ -569,10 +570,11 @@ RegError Registry::setValue(std::int64_t id, const QString& name, RegType type,
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     return write([&]() -> RegError {
         // A replaced value keeps its name's case and its place (seq).
+        if (!keyExists(id))
+            return ERROR_KEY_DELETED;
         Statement st(prepare(
-            "INSERT INTO vals(key, name, fold, type, data, seq) SELECT ?1, ?2, ?3, ?4, ?5, "
-            "(SELECT coalesce(max(seq), 0) + 1 FROM vals WHERE key = ?1) "
-            "WHERE EXISTS(SELECT 1 FROM keys WHERE id = ?1) "
+            "INSERT INTO vals(key, name, fold, type, data, seq) VALUES(?1, ?2, ?3, ?4, ?5, "
+            "(SELECT coalesce(max(seq), 0) + 1 FROM vals WHERE key = ?1)) "
             "ON CONFLICT(key, fold) DO UPDATE SET type = excluded.type, data = excluded.data"));
         if (!st.ok())
             return ERROR_REGISTRY_CORRUPT;
@@ -582,9 +584,7 @@ RegError Registry::setValue(std::int64_t id, const QString& name, RegType type,
         st.bind(4, static_cast<std::int64_t>(type));
         st.bindBlob(5, data);
         const int rc = st.step();
-        if (rc != SQLITE_DONE)
-            return sqliteError(rc);
-        return sqlite3_changes(db_) > 0 ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+        return rc == SQLITE_DONE ? ERROR_SUCCESS : sqliteError(rc);
     });
 }
 
