@@ -8,6 +8,7 @@
 #include <QPair>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // An application stand-in for the main frame: its own settings record and
@@ -20,6 +21,8 @@ public:
     CommandRouter& Router() override { return router; }
     void SaveCurrentSession() override { ++sessionSaves; }
     void AddClosedWindow(const QString& title, const QString& address) override {
+        if (onAddClosedWindow)
+            onAddClosedWindow();
         closedWindows.push_back({title, address});
     }
     void OpenHandedOverAddress(const QString& address) override { handedOver << address; }
@@ -29,6 +32,8 @@ public:
     CAppSettings settings;
     CommandRouter router;
     CommandTarget application;
+    // Runs when the frame adds a closed window, before it is recorded.
+    std::function<void()> onAddClosedWindow;
     int sessionSaves = 0;
     std::vector<QPair<QString, QString>> closedWindows;
     QStringList handedOver;
