@@ -4,6 +4,7 @@
 #include "app/CCheckMessageBox.h"
 #include "app/SettingsPaths.h"
 #include "frame/CAddressBarPlaceholder.h"
+#include "frame/CBandSlot.h"
 #include "frame/CBusyAnimation.h"
 #include "frame/CCustomizeToolbarDialog.h"
 #include "frame/CLinkBar.h"
@@ -36,7 +37,6 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -72,21 +72,33 @@ QToolBar* makeHolderBar(QWidget* child, QWidget* parent) {
     return bar;
 }
 
-// A widget that holds whichever of the window bar and its placeholder sits
-// in a band.
-QWidget* makeSlot(const QString& name, QWidget* parent) {
-    auto* slot = new QWidget(parent);
-    slot->setObjectName(name);
-    auto* layout = new QHBoxLayout(slot);
-    layout->setContentsMargins(0, 0, 0, 0);
-    slot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    return slot;
-}
-
-void putInSlot(QWidget* slot, QWidget* child) {
-    if (child->parentWidget() != slot)
-        slot->layout()->addWidget(child);
-    child->show();
+// The width the child of band should have so that the band fills its row
+// of the area: the row's width less what the other bands of the row ask
+// for. Nothing when the band is hidden or is the last of its row (the last
+// band of a row stretches anyway).
+std::optional<int> stretchedWidth(const CReBarArea& area, const QToolBar* band,
+                                  const QWidget* child) {
+    if (!band->isVisible())
+        return std::nullopt;
+    int left = INT_MAX;
+    int right = INT_MIN;
+    int others = 0;
+    bool last = true;
+    for (const QToolBar* bar : area.bars()) {
+        if (!bar->isVisible() || bar->y() != band->y())
+            continue;
+        left = std::min(left, bar->x());
+        right = std::max(right, bar->geometry().right());
+        if (bar == band)
+            continue;
+        others += bar->sizeHint().width();
+        if (bar->x() > band->x())
+            last = false;
+    }
+    if (last)
+        return std::nullopt;
+    const int chrome = band->width() - child->width();
+    return right - left + 1 - others - chrome;
 }
 
 QList<QString> droppedLocalFiles(const QMimeData* data) {
@@ -182,10 +194,10 @@ void CMainFrame::createStandardToolBar(const platform::RegKey& settings) {
 void CMainFrame::createBandWidgets() {
     m_address = new CAddressBarPlaceholder(this);
     m_addressBand = makeHolderBar(m_address, this);
-    m_addressFit = new QTimer(this);
-    m_addressFit->setSingleShot(true);
-    m_addressFit->setInterval(0);
-    connect(m_addressFit, &QTimer::timeout, this, &CMainFrame::fitAddressBand);
+    m_bandFit = new QTimer(this);
+    m_bandFit->setSingleShot(true);
+    m_bandFit->setInterval(0);
+    connect(m_bandFit, &QTimer::timeout, this, &CMainFrame::fitStretchingBands);
 
     // Sits in the window bar's band while the window bar is in the other
     // rebar.
@@ -204,9 +216,9 @@ void CMainFrame::createBandWidgets() {
     m_windowBar->setObjectName(QStringLiteral("windowBar"));
     m_windowBar->setFixedHeight(kWindowBarHeight);
     m_windowBar->setMinimumWidth(10);
-    m_topWindowSlot = makeSlot(QStringLiteral("topWindowBarSlot"), this);
+    m_topWindowSlot = new CBandSlot(QStringLiteral("topWindowBarSlot"), this);
     m_windowBarBand = makeHolderBar(m_topWindowSlot, this);
-    m_bottomWindowSlot = makeSlot(QStringLiteral("bottomWindowBarSlot"), this);
+    m_bottomWindowSlot = new CBandSlot(QStringLiteral("bottomWindowBarSlot"), this);
     m_bottomWindowBarBand = makeHolderBar(m_bottomWindowSlot, this);
 
     m_linkBar = new CLinkBar(*m_binder, this);
@@ -257,9 +269,11 @@ void CMainFrame::createBottomReBar() {
     animationBand.minChildHeight = 18;
     animationBand.width = 32;
     layout.bands = {windowBand, animationBand};
-    putInSlot(m_bottomWindowSlot, m_windowBarPlaceholder);
+    m_bottomWindowSlot->hold(m_windowBarPlaceholder);
     m_bottom->setAreaVisible(false);
     m_bottom->insertBands(layout);
+    for (QToolBar* bar : m_bottom->bars())
+        bar->installEventFilter(this);
 }
 
 // ---- Commands -------------------------------------------------------------
@@ -439,14 +453,14 @@ void CMainFrame::PlaceWindowBar(int position, bool force) {
         return;
     m_previousTabPosition = settings.TabPosition;
     if (position == 1) {
-        putInSlot(m_bottomWindowSlot, m_windowBarPlaceholder);
+        m_bottomWindowSlot->hold(m_windowBarPlaceholder);
         m_bottom->setAreaVisible(false);
-        putInSlot(m_topWindowSlot, m_windowBar);
+        m_topWindowSlot->hold(m_windowBar);
         m_top->showBand(kBandWindowBar, true);
     } else if (position == 2) {
-        putInSlot(m_topWindowSlot, m_windowBarPlaceholder);
+        m_topWindowSlot->hold(m_windowBarPlaceholder);
         m_top->showBand(kBandWindowBar, false);
-        putInSlot(m_bottomWindowSlot, m_windowBar);
+        m_bottomWindowSlot->hold(m_windowBar);
         m_bottom->setAreaVisible(true);
     } else {
         m_top->showBand(kBandWindowBar, false);
@@ -687,45 +701,28 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         m_host.OpenDroppedFile(file);
 }
 
-// The address box takes the room its row leaves: unless it is the last band
-// of its row (which stretches anyway), it gets the row's width less what the
-// other bands of the row ask for.
-void CMainFrame::fitAddressBand() {
-    if (!isVisible() || !m_addressBand->isVisible())
+// The address box and the bottom window bar take the room their rows leave.
+void CMainFrame::fitStretchingBands() {
+    if (!isVisible())
         return;
-    const int row = m_addressBand->y();
-    int left = INT_MAX;
-    int right = INT_MIN;
-    int others = 0;
-    bool last = true;
-    for (const QToolBar* bar : m_top->bars()) {
-        if (!bar->isVisible() || bar->y() != row)
-            continue;
-        left = std::min(left, bar->x());
-        right = std::max(right, bar->geometry().right());
-        if (bar == m_addressBand)
-            continue;
-        others += bar->sizeHint().width();
-        if (bar->x() > m_addressBand->x())
-            last = false;
-    }
-    if (last)
-        return;
-    const int chrome = m_addressBand->width() - m_address->width();
-    m_address->setPreferredWidth(right - left + 1 - others - chrome);
+    if (const std::optional<int> width = stretchedWidth(*m_top, m_addressBand, m_address))
+        m_address->setPreferredWidth(*width);
+    if (const std::optional<int> width =
+            stretchedWidth(*m_bottom, m_bottomWindowBarBand, m_bottomWindowSlot))
+        m_bottomWindowSlot->setPreferredWidth(*width);
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (m_addressFit)
-        m_addressFit->start();
+    if (m_bandFit)
+        m_bandFit->start();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (m_addressFit && (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move) &&
+    if (m_bandFit && (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move) &&
         qobject_cast<QToolBar*>(watched))
-        m_addressFit->start();
+        m_bandFit->start();
     // Leaving a bar ends the prompt of the button under the mouse.
     if (event->type() == QEvent::Leave && (watched == m_toolBar || watched == m_linkBar))
         setStatusText(QString());

@@ -13,6 +13,7 @@
 #include <memory>
 
 class CAddressBarPlaceholder;
+class CBandSlot;
 class CBusyAnimation;
 class CLinkBar;
 class CReBarArea;
@@ -188,7 +189,7 @@ private:
     void handleNavigate();
     void showHandedOver();
     void keepWindowBarBand(bool minimized);
-    void fitAddressBand();
+    void fitStretchingBands();
 
     IMainFrameHost& m_host;
     CommandBinder* m_binder;
@@ -204,9 +205,9 @@ private:
     QToolBar* m_animationBand = nullptr;
     CBusyAnimation* m_animation = nullptr;
     QToolBar* m_windowBarBand = nullptr;
-    QWidget* m_topWindowSlot = nullptr;
+    CBandSlot* m_topWindowSlot = nullptr;
     QToolBar* m_bottomWindowBarBand = nullptr;
-    QWidget* m_bottomWindowSlot = nullptr;
+    CBandSlot* m_bottomWindowSlot = nullptr;
     QToolBar* m_bottomAnimationBand = nullptr;
     CBusyAnimation* m_animation2 = nullptr;
     QWidget* m_windowBar = nullptr;
@@ -222,8 +223,9 @@ private:
     std::function<QMenu*(bool forward)> m_historyMenuFactory;
     MenuFactory m_editorsMenuFactory;
 
-    // Fits the address band to its row once the bars have been laid out.
-    QTimer* m_addressFit = nullptr;
+    // Fits the address band and the bottom window bar band to their rows
+    // once the bars have been laid out.
+    QTimer* m_bandFit = nullptr;
     platform::InstanceServer* m_instanceServer = nullptr;
     QString m_pendingAddress;
 

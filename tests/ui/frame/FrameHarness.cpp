@@ -1,9 +1,13 @@
 // Shows the main window with a stand-in application, for looking at it.
 // Arguments: "busy" plays the animation, "links" puts three links into the
-// Links folder first, "children" opens two empty child windows.
+// Links folder first, "children" opens two empty child windows, "bottom"
+// puts the window bar at the bottom, "customize" opens the customise dialog
+// and "menu" the new-window drop-down.
 #include "StandInHost.h"
 
+#include "frame/CDropDownButton.h"
 #include "frame/CMainFrame.h"
+#include "frame/CStandardToolBar.h"
 #include "system/ShellFolders.h"
 
 #include <QApplication>
@@ -12,6 +16,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 namespace {
 
@@ -58,6 +63,14 @@ int main(int argc, char** argv) {
             child->show();
         }
     }
+    if (args.contains(QStringLiteral("bottom")))
+        frame.PlaceWindowBar(2);
+    if (args.contains(QStringLiteral("customize")))
+        QTimer::singleShot(500, &frame, [&frame] { frame.CustomizeToolbar(); });
+    if (args.contains(QStringLiteral("menu")))
+        QTimer::singleShot(500, &frame, [&frame] {
+            frame.StandardToolBar()->buttonFor(32774)->openDropDown();
+        });
     const int result = app.exec();
     host.settings.Save();
     return result;
