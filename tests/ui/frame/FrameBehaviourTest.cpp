@@ -9,6 +9,7 @@
 #include "platform/instance/InstanceClient.h"
 #include "res/StringTable.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -237,4 +238,16 @@ TEST_F(FrameBehaviourTest, ExitCommandAndSettingsCategories) {
     ASSERT_TRUE(host->router.execute(cmd::AppExit));
     EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(frame->IsClosing());
+}
+
+TEST_F(FrameBehaviourTest, AltDPutsTheFocusIntoTheAddressBox) {
+    auto frame = makeFrame();
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->MdiArea()->setFocus();
+    QTest::keyClick(frame.get(), Qt::Key_D, Qt::AltModifier);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus);
+    EXPECT_TRUE(focus == frame->AddressBox() || frame->AddressBox()->isAncestorOf(focus));
 }
