@@ -1,0 +1,22 @@
+#pragma once
+
+#include "quickcommands/QuickCommand.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Turns text typed in the address bar into the URL of a quick command.
+//
+// The text is trimmed of white space at both ends and split at its first
+// blank (U+0020 only): the word before it, the argument after it (inner
+// blanks kept). The first command in list order whose word equals the typed
+// word ignoring case gives the result: its URL as it stands, and for search
+// commands (Type 1) with every "%s" replaced by the argument, without any
+// escaping or encoding; an empty argument removes the "%s". The argument of
+// other commands is dropped.
+//
+// nullopt when the list is empty, the text is blank, or no command matches.
+std::optional<QString> TranslateQuickCommand(const QList<QuickCommand>& commands,
+                                             const QString& text);
