@@ -43,6 +43,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -582,6 +583,9 @@ bool CMainFrame::confirmExit() {
     CAppSettings& settings = m_host.Settings();
     if (settings.ConfirmExitApp == 0)
         return true;
+    if (m_askingToExit)
+        return false;
+    const QScopedValueRollback asking(m_askingToExit, true);
     raise();
     activateWindow();
     // The "do not ask again" choice only counts for an exit that goes on.

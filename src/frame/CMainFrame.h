@@ -231,6 +231,8 @@ private:
 
     bool m_created = false;
     bool m_closing = false;
+    // The exit question is open (a second close meanwhile is refused).
+    bool m_askingToExit = false;
     bool m_offline = false;
     int m_previousTabPosition = -1;
     // The window bar's band as it was when the window was minimised.
