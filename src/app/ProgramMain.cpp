@@ -1,5 +1,6 @@
 #include "app/ProgramMain.h"
 
+#include "app/CQuorrelin.h"
 #include "app/PrintSettings.h"
 
 #include <QApplication>
@@ -16,6 +17,15 @@ int programMain(int argc, char** argv) {
             return RunPrintSettings(stdout);
         }
     }
-    QApplication app(argc, argv);
-    return 0;
+    // The web engine shares its rendering contexts between windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorrelin"));
+    QApplication::setOrganizationName(QStringLiteral("Ovrel"));
+
+    CQuorrelin application;
+    if (!application.InitInstance(QApplication::arguments().mid(1)))
+        return application.handedOver() ? 0 : 1;
+    QApplication::exec();
+    return application.ExitInstance();
 }

@@ -1,0 +1,288 @@
+#include "app/CQuorrelin.h"
+
+#include "app/CCheckMessageBox.h"
+#include "app/ClosedWindowEntry.h"
+#include "app/SessionKeyPath.h"
+#include "app/SettingsPaths.h"
+#include "frame/CMainFrame.h"
+#include "framework/MessageBoxStyle.h"
+#include "platform/instance/InstanceClient.h"
+#include "platform/os/OfflineState.h"
+#include "platform/os/SystemErrorText.h"
+#include "platform/registry/RegKey.h"
+#include "res/StringIds.h"
+#include "res/StringTable.h"
+#include "system/DefaultBrowser.h"
+#include "system/IeSettings.h"
+#include "system/IeVersion.h"
+#include "system/ShellFolders.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtWebEngineCore/qtwebenginecoreglobal.h>
+
+namespace {
+
+CQuorrelin* g_instance = nullptr;
+
+// How often the idle pass looks at the offline state, which another
+// instance may change at any time.
+constexpr int kIdleIntervalMs = 1000;
+
+// The lowest engine version the program runs with.
+constexpr int kMinimumEngineMajor = 4;
+
+} // namespace
+
+CQuorrelin::CQuorrelin() : CQuorrelin(Environment{}) {}
+
+CQuorrelin::CQuorrelin(Environment environment) : environment_(std::move(environment)) {
+    g_instance = this;
+    settings_.SetErrorReporter(this);
+    router_.setApplication(this);
+    router_.addExecutedListener([this](unsigned) { OnIdle(); });
+}
+
+CQuorrelin::~CQuorrelin() {
+    // The frame talks to the application while it goes; destroy it first.
+    mainFrame_.reset();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+CQuorrelin* CQuorrelin::instance() { return g_instance; }
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+bool CQuorrelin::InitInstance(const QStringList& arguments) {
+    if (!CheckEngineVersion())
+        return false;
+    seedShellFolders();
+    settings_.Load();
+    ParseCommandLine(arguments);
+    if (!settings_.MultipleInstance && HandOverToRunningInstance()) {
+        handedOver_ = true;
+        return false;
+    }
+    if (settings_.CheckDefaultBrowser)
+        OfferDefaultBrowser();
+    if (!CreateMainFrame())
+        return false;
+    RestorePlacement();
+    if (shellCommand_ == ShellCommand::New && settings_.StartMode() == 4)
+        shellCommand_ = ShellCommand::Nothing;
+    BuildStartList();
+    // Sessions of earlier runs are looked at here once windows are kept in
+    // sessions; until then nothing has crashed that could be reopened.
+    settings_.CrashedSession.Links.clear();
+    settings_.CurrentSession.Links.clear();
+    OpenStartWindows();
+    WriteExitMark(0);
+    if (settings_.AlwaysOnTop) {
+        mainFrame_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        mainFrame_->show();
+    }
+    idleTimer_ = new QTimer(this);
+    connect(idleTimer_, &QTimer::timeout, this, &CQuorrelin::OnIdle);
+    idleTimer_->start(kIdleIntervalMs);
+    return true;
+}
+
+bool CQuorrelin::CheckEngineVersion() {
+    QString engine = environment_.engineVersion;
+    if (engine.isEmpty())
+        engine = QString::fromLatin1(qWebEngineChromiumVersion());
+    seedEngineVersion(engine);
+    if (readIeVersion().major >= kMinimumEngineMajor)
+        return true;
+    CCheckMessageBox box(nullptr, sid::EngineTooOld, MB_ICONSTOP | MB_OK);
+    box.DoModal();
+    return false;
+}
+
+void CQuorrelin::ParseCommandLine(const QStringList& arguments) {
+    // The first argument that is not a switch is the address or file to open.
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QLatin1String("--")))
+            continue;
+        shellCommand_ = ShellCommand::Open;
+        commandLineArgument_ = argument;
+        return;
+    }
+    shellCommand_ = ShellCommand::New;
+}
+
+bool CQuorrelin::HandOverToRunningInstance() {
+    const platform::InstanceClient client;
+    return client.handOver(shellCommand_ == ShellCommand::Open ? commandLineArgument_ : QString());
+}
+
+void CQuorrelin::OfferDefaultBrowser() {
+    DefaultBrowser browser(environment_.programPath, environment_.commandRunner);
+    if (browser.isDefault())
+        return;
+    const int answer = CCheckMessageBox::AskAndStore(
+        nullptr, res::loadString(sid::NotDefaultBrowser), MB_YESNO | MB_ICONQUESTION,
+        settings_.CheckDefaultBrowser, QString(), res::loadString(sid::NoStartupCheck));
+    if (answer == IDYES)
+        browser.makeDefault();
+}
+
+bool CQuorrelin::CreateMainFrame() {
+    mainFrame_ = std::make_unique<CMainFrame>(*this);
+    if (!mainFrame_->Create()) {
+        mainFrame_.reset();
+        return false;
+    }
+    router_.setMainFrame(mainFrame_.get());
+    QString error;
+    // Without its socket the window still works; it only cannot be found by
+    // a later start, which then opens a window of its own.
+    mainFrame_->StartInstanceServer(static_cast<platform::InstanceId>(MainWindowId()), QString(),
+                                    &error);
+    return true;
+}
+
+void CQuorrelin::RestorePlacement() {
+    // A saved minimised state opens normal, a maximised one stays maximised;
+    // without a usable saved placement the window opens normal.
+    mainFrame_->ShowWithCommand(mainFrame_->RestorePlacement());
+}
+
+void CQuorrelin::BuildStartList() {
+    startAddresses_.clear();
+    startFromCommandLine_ = false;
+    if (shellCommand_ == ShellCommand::New) {
+        startAddresses_ = CollectStartAddresses();
+    } else if (shellCommand_ == ShellCommand::Open) {
+        startAddresses_ << commandLineArgument_;
+        startFromCommandLine_ = true;
+    }
+}
+
+QStringList CQuorrelin::CollectStartAddresses() const {
+    QStringList list;
+    switch (settings_.StartMode()) {
+    case 0:
+        list << settings_.BlankPage;
+        break;
+    case 1: {
+        const QStringList& closed = settings_.ClosedWindows();
+        const int n = std::min<int>(settings_.OpenWindowsCount(), closed.size());
+        for (int i = 0; i < n && !closed[i].isEmpty(); ++i)
+            list << ClosedWindowEntryAddress(closed[i]);
+        break;
+    }
+    case 2:
+        list << readIeStartPage();
+        break;
+    case 3:
+        list << settings_.CustomHomepage;
+        break;
+    case 5:
+        for (const LinkGroup& group : settings_.LinkGroups) {
+            if (!group.Startup || group.Separator || group.Links.isEmpty())
+                continue;
+            for (const LinkGroupLink& link : group.Links)
+                list << link.URL;
+        }
+        break;
+    case 6:
+        for (const LinkGroupLink& link : settings_.LastSessionGroup.Links)
+            list << link.URL;
+        break;
+    default:
+        break;
+    }
+    return list;
+}
+
+void CQuorrelin::OpenStartWindows() {
+    // Browser windows are opened from this list once they exist in the
+    // program; with nothing to open the address box takes the focus.
+    if (startAddresses_.isEmpty())
+        mainFrame_->FocusAddressBar();
+}
+
+// ---------------------------------------------------------------------------
+// Exit and idle
+
+int CQuorrelin::ExitInstance() {
+    if (idleTimer_)
+        idleTimer_->stop();
+    settings_.Save();
+    WriteExitMark(1);
+    return 0;
+}
+
+bool CQuorrelin::OnIdle() {
+    const bool offline = IsOffline();
+    if (!lastOffline_) {
+        lastOffline_ = offline;
+    } else if (*lastOffline_ != offline) {
+        lastOffline_ = offline;
+        if (mainFrame_)
+            mainFrame_->SetOfflineIndication(offline);
+    }
+    return false;
+}
+
+bool CQuorrelin::IsOffline() const { return platform::IsOffline(); }
+
+// ---------------------------------------------------------------------------
+// Errors
+
+void CQuorrelin::ShowErrorMessage(QWidget* parent, const QString& text) {
+    if (!parent)
+        parent = mainFrame_.get();
+    CCheckMessageBox box(parent, text, MB_ICONEXCLAMATION | MB_OK, false,
+                         res::loadString(sid::Error, QStringLiteral("Error")));
+    box.DoModal();
+}
+
+void CQuorrelin::ShowErrorMessage(QWidget* parent, unsigned messageId) {
+    ShowErrorMessage(parent, res::loadString(messageId, QStringLiteral("Unhandled error occurs.")));
+}
+
+QString CQuorrelin::FormatSystemError(long code) {
+    return QStringLiteral("%1\n\nError Code: %2 (0x%3)")
+        .arg(platform::SystemErrorText(code))
+        .arg(code)
+        .arg(QString::number(static_cast<quint32>(code), 16).toUpper());
+}
+
+void CQuorrelin::ShowSystemError(long code, QWidget* parent) {
+    ShowErrorMessage(parent, FormatSystemError(code));
+}
+
+// ---------------------------------------------------------------------------
+// Sessions and windows
+
+void CQuorrelin::WriteExitMark(int flag) {
+    using namespace platform;
+    const RegKey session = RegKey::create(RegRoot::CurrentUser, SessionKeyPath(0));
+    if (session)
+        session.setDword(QStringLiteral("NormalExit"), static_cast<std::uint32_t>(flag));
+    const RegKey settings =
+        RegKey::create(RegRoot::CurrentUser, QString::fromUtf16(kSettingsKeyPath));
+    if (settings)
+        settings.setDword(QString::fromUtf16(kLastSessionValue),
+                          static_cast<std::uint32_t>(MainWindowId()));
+}
+
+void CQuorrelin::SaveCurrentSession() {
+    // The record of open windows is kept once browser windows exist.
+}
+
+void CQuorrelin::AddClosedWindow(const QString& title, const QString& address) {
+    settings_.AddClosedWindow(title, address);
+}
+
+void CQuorrelin::OpenHandedOverAddress(const QString& address) {
+    // Opened in a browser window once those exist; until then the address is
+    // only recorded.
+    receivedAddresses_ << address;
+}
+
+void CQuorrelin::OpenDroppedFile(const QString& path) { OpenHandedOverAddress(path); }

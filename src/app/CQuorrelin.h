@@ -1,0 +1,135 @@
+#pragma once
+
+#include "app/CAppSettings.h"
+#include "app/IErrorReporter.h"
+#include "frame/IMainFrameHost.h"
+#include "framework/CommandRouter.h"
+#include "framework/CommandTarget.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class CMainFrame;
+class ICommandRunner;
+class QTimer;
+class QWidget;
+
+// The application object: one per process. Starts the program (version
+// check, settings, the single-instance hand-over, the default-browser
+// question, the main window and its placement, the start windows), owns the
+// settings record and the command router for the whole run, and ends the
+// program (settings saved, session marked as ended normally).
+//
+// Everything runs on the user-interface thread.
+class CQuorrelin : public QObject,
+                   public CommandTarget,
+                   public IMainFrameHost,
+                   public IErrorReporter {
+    Q_OBJECT
+
+public:
+    // What start-up takes from outside; tests replace parts of it.
+    struct Environment {
+        // The engine version that stands in for the system browser's version
+        // when none is stored yet; empty means the running engine's.
+        QString engineVersion;
+        // Runs desktop tools (xdg-mime) when the program is made the default
+        // browser; null means real processes.
+        ICommandRunner* commandRunner = nullptr;
+        // The program path the default-browser association starts; empty
+        // means the running program.
+        QString programPath;
+    };
+
+    // How the command line asks the program to start.
+    enum class ShellCommand { New, Open, Nothing };
+
+    CQuorrelin();
+    explicit CQuorrelin(Environment environment);
+    ~CQuorrelin() override;
+
+    // The process's application object (set while one exists), as other
+    // parts of the program reach the application.
+    static CQuorrelin* instance();
+
+    // The start-up sequence. arguments are the command-line arguments
+    // without the program name. False ends the process at once (another
+    // instance took the address, the engine is too old, or the main window
+    // could not be made); handedOver() tells the first case.
+    bool InitInstance(const QStringList& arguments);
+    // Saves the settings and marks the session as ended normally. Returns
+    // the process exit code.
+    int ExitInstance();
+    // Idle processing: notices a change of the offline state and tells the
+    // main frame. Runs from a timer and after every command.
+    bool OnIdle();
+
+    bool handedOver() const { return handedOver_; }
+    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    ShellCommand shellCommand() const { return shellCommand_; }
+    // The addresses start-up decided to open, in order, and whether they
+    // came from the command line.
+    const QStringList& startAddresses() const { return startAddresses_; }
+    bool startFromCommandLine() const { return startFromCommandLine_; }
+    // Addresses handed over by other starts or dropped on the frame, oldest
+    // first.
+    const QStringList& receivedAddresses() const { return receivedAddresses_; }
+
+    // The start list of a plain start by StartMode.
+    QStringList CollectStartAddresses() const;
+
+    // Error reporting: an OK box with the exclamation icon titled "错误"
+    // ("Error" when the string cannot be loaded). A null parent means the
+    // main window.
+    void ShowErrorMessage(QWidget* parent, const QString& text);
+    // The same with a string-table message ("Unhandled error occurs." when
+    // the string cannot be loaded).
+    void ShowErrorMessage(QWidget* parent, unsigned messageId);
+    // The system's text for code and the code in decimal and hexadecimal.
+    void ShowSystemError(long code, QWidget* parent);
+    void ShowSystemError(long code) override { ShowSystemError(code, nullptr); }
+    // "%s\n\nError Code: %d (0x%X)" filled for code.
+    static QString FormatSystemError(long code);
+
+    // Writes "NormalExit" = flag into this process's session key and
+    // "LastSession" = MainWindowId into the settings key.
+    void WriteExitMark(int flag);
+
+    // IMainFrameHost
+    CAppSettings& Settings() override { return settings_; }
+    CommandRouter& Router() override { return router_; }
+    void SaveCurrentSession() override;
+    void AddClosedWindow(const QString& title, const QString& address) override;
+    void OpenHandedOverAddress(const QString& address) override;
+    void OpenDroppedFile(const QString& path) override;
+    bool IsOffline() const override;
+
+private:
+    bool CheckEngineVersion();
+    void ParseCommandLine(const QStringList& arguments);
+    bool HandOverToRunningInstance();
+    void OfferDefaultBrowser();
+    bool CreateMainFrame();
+    void RestorePlacement();
+    void BuildStartList();
+    void OpenStartWindows();
+
+    Environment environment_;
+    CAppSettings settings_;
+    CommandRouter router_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    QTimer* idleTimer_ = nullptr;
+
+    ShellCommand shellCommand_ = ShellCommand::New;
+    QString commandLineArgument_;
+    QStringList startAddresses_;
+    bool startFromCommandLine_ = false;
+    QStringList receivedAddresses_;
+    bool handedOver_ = false;
+    // The offline state seen at the previous idle pass; unset before the first.
+    std::optional<bool> lastOffline_;
+};

@@ -1,0 +1,141 @@
+// Whole program processes: the single-instance hand-over between two real
+// starts, each with the test's private registry and runtime folder.
+#include "app/SettingsPaths.h"
+#include "platform/instance/InstanceClient.h"
+#include "platform/instance/InstanceFolder.h"
+#include "platform/registry/RegKey.h"
+#include "support/TestEnv.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <memory>
+
+using namespace platform;
+
+namespace {
+
+class ProgramProcess {
+public:
+    explicit ProgramProcess(const QStringList& arguments = {}) {
+        process_.setProgram(QStringLiteral(QUORRELIN_PROGRAM));
+        process_.setArguments(arguments);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start();
+        process_.waitForStarted(10000);
+    }
+    ~ProgramProcess() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+    qint64 pid() const { return process_.processId(); }
+    bool running() const { return process_.state() == QProcess::Running; }
+    QString socketPath() const {
+        return InstanceFolder::location() + "/" + QString::number(pid()) + ".sock";
+    }
+    // Waits until the program's main window listens for other starts.
+    bool waitListening(int timeoutMs = 30000) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs && running()) {
+            if (QFile::exists(socketPath()) &&
+                InstanceClient().isRunningInstance(static_cast<InstanceId>(pid())))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+    bool waitFinished(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
+    int exitCode() const { return process_.exitCode(); }
+    QProcess::ExitStatus exitStatus() const { return process_.exitStatus(); }
+    void killHard() {
+        ::kill(static_cast<pid_t>(pid()), SIGKILL);
+        process_.waitForFinished(5000);
+    }
+
+private:
+    QProcess process_;
+};
+
+class StartupProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testenv::useFreshRegistry();
+        // No question may wait for an answer in a whole-program test.
+        qputenv("QUORRELIN_SCRIPTED_DIALOGS", "1");
+        settings().setDword("CheckDefaultBrowser", 0);
+        settings().setDword("ConfirmExitApp", 0);
+    }
+    static RegKey settings() {
+        return RegKey::create(RegRoot::CurrentUser, QString::fromUtf16(kSettingsKeyPath));
+    }
+};
+
+} // namespace
+
+TEST_F(StartupProcessTest, ASecondStartHandsOverItsAddressAndExitsAtOnce) {
+    ProgramProcess first;
+    ASSERT_TRUE(first.waitListening());
+
+    ProgramProcess second({"http://handed.example/"});
+    ASSERT_TRUE(second.waitFinished(15000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(second.socketPath()));
+
+    // A start without an address hands over too (the first one is shown).
+    ProgramProcess third;
+    ASSERT_TRUE(third.waitFinished(15000));
+    EXPECT_EQ(third.exitCode(), 0);
+    EXPECT_TRUE(first.running());
+}
+
+TEST_F(StartupProcessTest, WithMultipleInstanceEveryStartKeepsItsOwnWindow) {
+    settings().setDword("MultipleInstance", 1);
+    ProgramProcess first;
+    ASSERT_TRUE(first.waitListening());
+    ProgramProcess second({"http://own.example/"});
+    ASSERT_TRUE(second.waitListening());
+    EXPECT_TRUE(first.running());
+    int running = 0;
+    for (InstanceId id : InstanceClient().enumerate())
+        running += InstanceClient().isRunningInstance(id) ? 1 : 0;
+    EXPECT_EQ(running, 2);
+}
+
+TEST_F(StartupProcessTest, ADeadInstanceDoesNotStopANewStart) {
+    ProgramProcess first;
+    ASSERT_TRUE(first.waitListening());
+    const QString stale = first.socketPath();
+    first.killHard();
+    ASSERT_TRUE(QFile::exists(stale)); // left behind by the killed process
+
+    ProgramProcess second({"http://after.example/"});
+    ASSERT_TRUE(second.waitListening());
+    EXPECT_FALSE(QFile::exists(stale));
+}
+
+TEST_F(StartupProcessTest, APeerSendingGarbageChangesNothing) {
+    ProgramProcess first;
+    ASSERT_TRUE(first.waitListening());
+    for (const QByteArray& junk :
+         {QByteArray("GET / HTTP/1.0\r\n\r\n"), QByteArray(70000, '\xff'), QByteArray()}) {
+        QLocalSocket peer;
+        peer.connectToServer(first.socketPath());
+        ASSERT_TRUE(peer.waitForConnected(3000));
+        peer.write(junk);
+        peer.waitForBytesWritten(3000);
+        // Nothing comes back; the program drops the connection in time.
+        EXPECT_FALSE(peer.waitForReadyRead(2500) && peer.bytesAvailable() > 0);
+    }
+    EXPECT_TRUE(first.running());
+    EXPECT_TRUE(InstanceClient().isRunningInstance(static_cast<InstanceId>(first.pid())));
+}
