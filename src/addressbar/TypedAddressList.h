@@ -12,7 +12,8 @@ class Registry;
 
 // The typed-address history shared with the other browser of the system:
 // values url1, url2, ... (REG_EXPAND_SZ) of this key of the current user.
-inline constexpr char16_t kTypedUrlsKeyPath[] = u"Software\\Microsoft\\Internet Explorer\\TypedURLs";
+inline constexpr char16_t kTypedUrlsKeyPath[] =
+    u"Software\\Microsoft\\Internet Explorer\\TypedURLs";
 inline constexpr char16_t kTypedUrlsPrefix[] = u"url";
 
 // The address box's drop-down list: addresses, most recent first, one row

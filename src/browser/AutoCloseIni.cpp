@@ -19,7 +19,7 @@ IniWriteStatus WriteAutoCloseIni(const QString& path, const QStringList& list) {
     if (list.isEmpty())
         return IniWriteStatus::NothingToWrite;
     return platform::writeIniFile(path, AutoCloseIniBytes(list)) ? IniWriteStatus::Ok
-                                                                  : IniWriteStatus::CannotOpen;
+                                                                 : IniWriteStatus::CannotOpen;
 }
 
 IniImportResult ReadAutoCloseIni(const QString& path, QStringList* list) {

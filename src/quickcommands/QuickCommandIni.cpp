@@ -80,8 +80,9 @@ QByteArray QuickCommandIniBytes(const QList<QuickCommand>& commands) {
 IniWriteStatus WriteQuickCommandIni(const QString& path, const QList<QuickCommand>& commands) {
     if (commands.isEmpty())
         return IniWriteStatus::NothingToWrite;
-    return platform::writeIniFile(path, QuickCommandIniBytes(commands)) ? IniWriteStatus::Ok
-                                                                         : IniWriteStatus::CannotOpen;
+    return platform::writeIniFile(path, QuickCommandIniBytes(commands))
+               ? IniWriteStatus::Ok
+               : IniWriteStatus::CannotOpen;
 }
 
 IniImportResult ReadQuickCommandIni(const QString& path, QList<QuickCommand>* commands) {

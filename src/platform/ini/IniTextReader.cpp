@@ -26,8 +26,8 @@ private:
     int fd_;
 };
 
-// Reads at most limit + 1 bytes of a regular file, so an oversized or
-// growing file is seen as too large without reading it all.
+// Reads a regular file of at most limit bytes; an oversized or growing file
+// is seen as too large without reading it all.
 IniReadStatus readBounded(const QString& path, qint64 limit, QByteArray* bytes) {
     const QByteArray name = path.toLocal8Bit();
     if (name.isEmpty())
@@ -42,21 +42,23 @@ IniReadStatus readBounded(const QString& path, qint64 limit, QByteArray* bytes) 
         return IniReadStatus::CannotOpen;
     if (info.st_size > limit)
         return IniReadStatus::TooLarge;
-    bytes->resize(limit + 1);
-    qint64 total = 0;
-    while (total <= limit) {
-        const ssize_t n = ::read(fd, bytes->data() + total, size_t(limit + 1 - total));
+    // Read in chunks up to one byte past the limit: memory follows the
+    // file's real size, and a file that grows while read is still caught.
+    bytes->clear();
+    bytes->reserve(qsizetype(info.st_size));
+    char chunk[64 * 1024];
+    while (bytes->size() <= limit) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return IniReadStatus::CannotOpen;
         if (n == 0)
             break;
-        total += n;
+        bytes->append(chunk, qsizetype(n));
     }
-    if (total > limit)
+    if (bytes->size() > limit)
         return IniReadStatus::TooLarge;
-    bytes->truncate(total);
     return IniReadStatus::Ok;
 }
 

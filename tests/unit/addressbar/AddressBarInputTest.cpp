@@ -6,7 +6,8 @@ TEST(CompleteAddressTest, TrimsAndCompletesOnlyWithCtrl) {
     EXPECT_EQ(CompleteAddress("  example \t", false), "example");
     EXPECT_EQ(CompleteAddress("  example \t", true), "www.example.com");
     EXPECT_EQ(CompleteAddress("Example", true), "www.Example.com");
-    EXPECT_EQ(CompleteAddress(QStringLiteral("\u3000新浪\u3000"), true), QStringLiteral("www.新浪.com"));
+    EXPECT_EQ(CompleteAddress(QStringLiteral("\u3000新浪\u3000"), true),
+              QStringLiteral("www.新浪.com"));
 }
 
 TEST(CompleteAddressTest, EitherMarkerAnywhereStopsTheCompletion) {

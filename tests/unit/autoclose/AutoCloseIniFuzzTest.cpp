@@ -9,9 +9,25 @@
 
 namespace {
 
-const QByteArray kTokens[] = {"Address=", "=", "!", "*", ";", "[", "]", "\r\n", "\n", "\r",
-                              " ", "\t", "/", "\\", QByteArray("\0", 1), "\xC3", "\xE4\xB8\xAD",
-                              "\xEF\xBB\xBF", "\xFF\xFE"};
+const QByteArray kTokens[] = {"Address=",
+                              "=",
+                              "!",
+                              "*",
+                              ";",
+                              "[",
+                              "]",
+                              "\r\n",
+                              "\n",
+                              "\r",
+                              " ",
+                              "\t",
+                              "/",
+                              "\\",
+                              QByteArray("\0", 1),
+                              "\xC3",
+                              "\xE4\xB8\xAD",
+                              "\xEF\xBB\xBF",
+                              "\xFF\xFE"};
 
 QByteArray mutate(QByteArray data, std::mt19937& rng) {
     const int edits = rng() % 4 == 0 ? int(rng() % 8) + 2 : 1;
@@ -69,7 +85,8 @@ TEST(AutoCloseIniFuzzTest, RandomAndMutatedFilesImportCleanly) {
         ASSERT_EQ(result.count, list.size());
         imported += result.count;
         for (const QString& entry : list) {
-            ASSERT_FALSE(entry.contains(u'\n') || entry.contains(u'\r') || entry.contains(QChar(0)));
+            ASSERT_FALSE(entry.contains(u'\n') || entry.contains(u'\r') ||
+                         entry.contains(QChar(0)));
         }
         // Matching with any entry is safe, whatever the entries hold.
         for (const QString& url : {QString(), QString("http://ads.example/x"), list.value(0)})

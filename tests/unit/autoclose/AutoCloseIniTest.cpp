@@ -1,5 +1,5 @@
-#include "app/RegStringList.h"
 #include "browser/AutoCloseIni.h"
+#include "app/RegStringList.h"
 #include "platform/ini/IniTextReader.h"
 #include "support/TestEnv.h"
 
@@ -32,7 +32,8 @@ QByteArray contentOf(const QString& path) {
 TEST(AutoCloseIniTest, ExportWritesTheHeaderAndOneAddressLinePerEntry) {
     const QStringList list = {"!http://ads.example/*", QStringLiteral("http://例子.cn/a=b")};
     const QByteArray expected =
-        QStringLiteral(";AutoClost List\r\nAddress=!http://ads.example/*\r\nAddress=http://例子.cn/a=b")
+        QStringLiteral(
+            ";AutoClost List\r\nAddress=!http://ads.example/*\r\nAddress=http://例子.cn/a=b")
             .toUtf8();
     EXPECT_EQ(AutoCloseIniBytes(list), expected);
     const QString path = testenv::freshDir("ac-export") + "/out.ini";
@@ -70,8 +71,8 @@ TEST(AutoCloseIniTest, ImportTakesTheValueOfEveryKeyLine) {
 }
 
 TEST(AutoCloseIniTest, ExportThenImportGivesTheSameList) {
-    const QStringList list = {"!http://a/*", QStringLiteral("http://新闻/?q=1&r=2"), "*", "a*b",
-                              ";semicolon", "[x]"};
+    const QStringList list = {
+        "!http://a/*", QStringLiteral("http://新闻/?q=1&r=2"), "*", "a*b", ";semicolon", "[x]"};
     const QString path = testenv::freshDir("ac-round") + "/round.ini";
     ASSERT_EQ(WriteAutoCloseIni(path, list), IniWriteStatus::Ok);
     QStringList back;
@@ -81,8 +82,7 @@ TEST(AutoCloseIniTest, ExportThenImportGivesTheSameList) {
 
 TEST(AutoCloseIniTest, LineBreaksInsideEntriesCannotForgeEntries) {
     platform::IniTextReader reader;
-    ASSERT_EQ(reader.setContent(AutoCloseIniBytes({"http://a/\r\nAddress=*"})),
-              IniReadStatus::Ok);
+    ASSERT_EQ(reader.setContent(AutoCloseIniBytes({"http://a/\r\nAddress=*"})), IniReadStatus::Ok);
     QStringList back;
     ParseAutoCloseIni(reader, &back);
     EXPECT_EQ(back, QStringList({"http://a/  Address=*"}));

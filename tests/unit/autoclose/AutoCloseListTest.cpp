@@ -1,5 +1,5 @@
-#include "browser/AutoCloseEntry.h"
 #include "browser/AutoCloseList.h"
+#include "browser/AutoCloseEntry.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,8 +48,7 @@ TEST(IniTextReaderTest, GivesTrimmedLinesWithoutBlanksAndComments) {
 }
 
 TEST(IniTextReaderTest, EveryKindOfLineEndEndsALine) {
-    EXPECT_EQ(linesOf("a\r\nb\nc\rd\r\r\ne\n\rf"),
-              QStringList({"a", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(linesOf("a\r\nb\nc\rd\r\r\ne\n\rf"), QStringList({"a", "b", "c", "d", "e", "f"}));
 }
 
 TEST(IniTextReaderTest, DecodesUtf8Utf16AndFallsBackToLatin1) {
@@ -69,15 +69,30 @@ TEST(IniTextReaderTest, DecodesUtf8Utf16AndFallsBackToLatin1) {
 TEST(IniTextReaderTest, BrokenTextDecodesWithoutRefusal) {
     // A UTF-8 mark before invalid bytes, and UTF-16 with a lone surrogate and
     // an odd last byte: replacement characters, never a failure.
-    EXPECT_EQ(linesOf("\xEF\xBB\xBF" "a=\xFF\xFE\xC3").size(), 1);
-    EXPECT_EQ(linesOf(QByteArray("\xFF\xFE" "a\0=\0\x00\xD8x\0y", 11)).size(), 1);
+    EXPECT_EQ(linesOf("\xEF\xBB\xBF"
+                      "a=\xFF\xFE\xC3")
+                  .size(),
+              1);
+    EXPECT_EQ(linesOf(QByteArray("\xFF\xFE"
+                                 "a\0=\0\x00\xD8x\0y",
+                                 11))
+                  .size(),
+              1);
 }
 
 TEST(IniTextReaderTest, BinaryContentIsRefusedWhole) {
     EXPECT_TRUE(linesOf(QByteArray("a=1\n\0b=2", 8), IniReadStatus::NotText).isEmpty());
     // UTF-16 without its byte order mark is binary to this reader.
-    EXPECT_TRUE(linesOf(QByteArray("a\0=\0" "1\0", 6), IniReadStatus::NotText).isEmpty());
-    EXPECT_TRUE(linesOf(QByteArray("\xFF\xFE" "a\0\0\0", 6), IniReadStatus::NotText).isEmpty());
+    EXPECT_TRUE(linesOf(QByteArray("a\0=\0"
+                                   "1\0",
+                                   6),
+                        IniReadStatus::NotText)
+                    .isEmpty());
+    EXPECT_TRUE(linesOf(QByteArray("\xFF\xFE"
+                                   "a\0\0\0",
+                                   6),
+                        IniReadStatus::NotText)
+                    .isEmpty());
 }
 
 TEST(IniTextReaderTest, OverlongLinesAreSkippedAndCounted) {
@@ -163,4 +178,32 @@ TEST(IniTextReaderTest, AFailedOpenForgetsTheLinesOfTheLastFile) {
     EXPECT_EQ(reader.open(testenv::root() + "/nothing-here.ini"), IniReadStatus::CannotOpen);
     QString line;
     EXPECT_FALSE(reader.nextLine(&line));
+}
+
+// Random bytes, with now and then a run long enough to pass the line limit:
+// every line given keeps the reader's promises.
+TEST(IniTextReaderTest, RandomContentGivesOnlyWellFormedLines) {
+    std::mt19937 rng(0x1A1);
+    const char pieces[] = {'\r', '\n', ';',    '=',    '[',    ']',    ' ',
+                           '\t', 'a',  '\xC3', '\xA9', '\xFF', '\xFE', '\0'};
+    const auto started = std::chrono::steady_clock::now();
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray input;
+        for (int i = 0, n = int(rng() % 300); i < n; ++i)
+            input.append(rng() % 2 ? pieces[rng() % std::size(pieces)] : char(rng() & 0xFF));
+        if (round % 50 == 0)
+            input.insert(int(rng() % (input.size() + 1)), QByteArray(kMaxIniLineLength + 1, 'x'));
+        IniTextReader reader;
+        if (reader.setContent(input) != IniReadStatus::Ok)
+            continue;
+        QString line;
+        while (reader.nextLine(&line)) {
+            ASSERT_FALSE(line.isEmpty());
+            ASSERT_NE(line.front(), u';');
+            ASSERT_EQ(line, line.trimmed());
+            ASSERT_LE(line.size(), kMaxIniLineLength);
+            ASSERT_FALSE(line.contains(u'\n') || line.contains(u'\r'));
+        }
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
 }

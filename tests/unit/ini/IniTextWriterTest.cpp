@@ -1,5 +1,5 @@
-#include "platform/ini/IniTextReader.h"
 #include "platform/ini/IniTextWriter.h"
+#include "platform/ini/IniTextReader.h"
 #include "support/TestEnv.h"
 
 #include <gtest/gtest.h>

@@ -8,9 +8,26 @@
 
 namespace {
 
-const QByteArray kTokens[] = {"[", "]", "=", ";", "\r\n", "\n", "\r", " ", "\t", "Command=",
-                              "Type=", "URL=", "%s", "-", "9999999999", QByteArray("\0", 1),
-                              "\xC3", "\xE6\x96\xB0", "\xEF\xBB\xBF", "\xFF\xFE"};
+const QByteArray kTokens[] = {"[",
+                              "]",
+                              "=",
+                              ";",
+                              "\r\n",
+                              "\n",
+                              "\r",
+                              " ",
+                              "\t",
+                              "Command=",
+                              "Type=",
+                              "URL=",
+                              "%s",
+                              "-",
+                              "9999999999",
+                              QByteArray("\0", 1),
+                              "\xC3",
+                              "\xE6\x96\xB0",
+                              "\xEF\xBB\xBF",
+                              "\xFF\xFE"};
 
 QByteArray mutate(QByteArray data, std::mt19937& rng) {
     const int edits = rng() % 4 == 0 ? int(rng() % 8) + 2 : 1;

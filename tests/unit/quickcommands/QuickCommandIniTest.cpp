@@ -1,5 +1,5 @@
-#include "platform/ini/IniTextReader.h"
 #include "quickcommands/QuickCommandIni.h"
+#include "platform/ini/IniTextReader.h"
 #include "quickcommands/QuickCommandStore.h"
 #include "support/TestEnv.h"
 
@@ -73,13 +73,13 @@ TEST(QuickCommandIniTest, ImportFollowsTheLineRules) {
                             "[unclosed section\r\n"
                             "\r\n"
                             "  [First]  \r\n"
-                            "Command = gs\r\n"   // the key with its blank is no key
+                            "Command = gs\r\n" // the key with its blank is no key
                             "COMMAND=gs\r\n"
                             "type=1xyz\r\n"
                             "Url=http://a/?q=%s = x \r\n"
                             "Other=ignored\r\n"
                             "=no key\r\n"
-                            "[Second]extra\r\n"  // the title loses only its first and last character
+                            "[Second]extra\r\n" // the title loses only its first and last character
                             "Type=junk\r\n"
                             "[Third]\n"
                             "Type=99999999999\n"
@@ -100,8 +100,7 @@ TEST(QuickCommandIniTest, ImportFollowsTheLineRules) {
 TEST(QuickCommandIniTest, RecordsWithoutTitleAreLeftOut) {
     // The registry list ends at a record without title, so importing one
     // would lose it and every record after it at the next start.
-    const QList<QuickCommand> commands =
-        parse("[]\nCommand=lost\nURL=x\n[Kept]\nCommand=k\nURL=y");
+    const QList<QuickCommand> commands = parse("[]\nCommand=lost\nURL=x\n[Kept]\nCommand=k\nURL=y");
     ASSERT_EQ(commands.size(), 1);
     EXPECT_EQ(commands[0].Title, "Kept");
 }
@@ -117,7 +116,8 @@ TEST(QuickCommandIniTest, ImportAppendsWithoutDuplicateCheck) {
 
 TEST(QuickCommandIniTest, ExportThenImportGivesTheSameList) {
     const QList<QuickCommand> list = {
-        {1, QStringLiteral("百度 [1]"), QStringLiteral("bd"), QStringLiteral("http://b/s?wd=%s&ie=utf-8")},
+        {1, QStringLiteral("百度 [1]"), QStringLiteral("bd"),
+         QStringLiteral("http://b/s?wd=%s&ie=utf-8")},
         {0, "[brackets]", "x=y", "=starts with equals"},
         {42, "; not a comment", ";c", ""},
         {0, QStringLiteral("emoji \U0001F600"), "e", QStringLiteral("http://e/\u00E9")},
@@ -141,10 +141,10 @@ TEST(QuickCommandIniTest, LineBreaksInsideTextsCannotForgeRecords) {
 TEST(QuickCommandIniTest, LongTextsAreCutSoTheyLoadAgainFromTheRegistry) {
     testenv::useFreshRegistry();
     // The cut falls in the middle of a surrogate pair for the title.
-    const QString title = QString(kQuickCommandTitleMaxLength - 1, u'T') + QStringLiteral("\U0001F600");
-    const QByteArray file = "[" + title.toUtf8() + "]\nCommand=" +
-                            QByteArray(100, 'c') + "\nURL=" +
-                            QByteArray(kQuickCommandUrlMaxLength + 10, 'u');
+    const QString title =
+        QString(kQuickCommandTitleMaxLength - 1, u'T') + QStringLiteral("\U0001F600");
+    const QByteArray file = "[" + title.toUtf8() + "]\nCommand=" + QByteArray(100, 'c') +
+                            "\nURL=" + QByteArray(kQuickCommandUrlMaxLength + 10, 'u');
     const QList<QuickCommand> commands = parse(file);
     ASSERT_EQ(commands.size(), 1);
     EXPECT_EQ(commands[0].Title, QString(kQuickCommandTitleMaxLength - 1, u'T'));

@@ -13,10 +13,8 @@ QuickCommand open(const QString& command, const QString& url, int type = QuickCo
 }
 
 const QList<QuickCommand> kCommands = {
-    search("gs", "http://s.example/?q=%s&again=%s"),
-    open("cnn", "http://news.example/%s"),
-    search("GS", "http://second.example/?q=%s"),
-    search("plain", "http://plain.example/"),
+    search("gs", "http://s.example/?q=%s&again=%s"), open("cnn", "http://news.example/%s"),
+    search("GS", "http://second.example/?q=%s"),     search("plain", "http://plain.example/"),
     open("odd", "http://odd.example/%s", 7),
 };
 
@@ -76,5 +74,6 @@ TEST(QuickCommandTranslationTest, NoTranslationForUnknownWordsBlankTextOrAnEmpty
 
 TEST(QuickCommandTranslationTest, NonAsciiWordsMatchIgnoringCase) {
     const QList<QuickCommand> commands = {search(QStringLiteral("Über"), "u:%s")};
-    EXPECT_EQ(TranslateQuickCommand(commands, QStringLiteral("über 新闻")), QStringLiteral("u:新闻"));
+    EXPECT_EQ(TranslateQuickCommand(commands, QStringLiteral("über 新闻")),
+              QStringLiteral("u:新闻"));
 }
