@@ -2,6 +2,8 @@
 
 #include "app/CQuorrelin.h"
 #include "app/PrintSettings.h"
+#include "app/TerminationSignals.h"
+#include "frame/CMainFrame.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -26,6 +28,13 @@ int programMain(int argc, char** argv) {
     CQuorrelin application;
     if (!application.InitInstance(QApplication::arguments().mid(1)))
         return application.handedOver() ? 0 : 1;
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, [&application] {
+        if (CMainFrame* frame = application.MainFrame())
+            frame->CloseForSessionEnd();
+        else
+            QApplication::quit();
+    });
     QApplication::exec();
     return application.ExitInstance();
 }

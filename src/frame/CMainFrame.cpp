@@ -581,7 +581,7 @@ CMainFrame::WindowNote CMainFrame::NoteActiveWindow() const { return {}; }
 
 bool CMainFrame::confirmExit() {
     CAppSettings& settings = m_host.Settings();
-    if (settings.ConfirmExitApp == 0)
+    if (settings.ConfirmExitApp == 0 || m_sessionEnding)
         return true;
     if (m_askingToExit)
         return false;
@@ -622,6 +622,12 @@ void CMainFrame::saveLayout() {
         writeMainFramePosition(settings, placement);
     writeReBarLayout(settings, CurrentReBarLayout());
     transaction.commit();
+}
+
+void CMainFrame::CloseForSessionEnd() {
+    m_sessionEnding = true;
+    close();
+    m_sessionEnding = false;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

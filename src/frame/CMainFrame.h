@@ -135,6 +135,9 @@ public:
 
     // Set once the close has been confirmed; never cleared while it goes on.
     bool IsClosing() const { return m_closing; }
+    // Closes as the user's exit does, but without the exit question: the
+    // desktop session is ending or the process was asked to stop.
+    void CloseForSessionEnd();
 
     // The layout of the top rebar as it would be saved now.
     ReBarLayout CurrentReBarLayout() const;
@@ -231,6 +234,7 @@ private:
 
     bool m_created = false;
     bool m_closing = false;
+    bool m_sessionEnding = false; // closing without the exit question
     // The exit question is open (a second close meanwhile is refused).
     bool m_askingToExit = false;
     bool m_offline = false;

@@ -56,6 +56,7 @@ public:
     bool waitFinished(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
     int exitCode() const { return process_.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return process_.exitStatus(); }
+    void terminate() { ::kill(static_cast<pid_t>(pid()), SIGTERM); }
     void killHard() {
         ::kill(static_cast<pid_t>(pid()), SIGKILL);
         process_.waitForFinished(5000);
@@ -138,4 +139,24 @@ TEST_F(StartupProcessTest, APeerSendingGarbageChangesNothing) {
     }
     EXPECT_TRUE(first.running());
     EXPECT_TRUE(InstanceClient().isRunningInstance(static_cast<InstanceId>(first.pid())));
+}
+
+TEST_F(StartupProcessTest, TerminationClosesLikeAnExitAndKeepsTheLayout) {
+    settings().setDword("ConfirmExitApp", 1); // a desktop logout asks nothing
+    ProgramProcess first;
+    ASSERT_TRUE(first.waitListening());
+    const qint64 pid = first.pid();
+    first.terminate();
+    ASSERT_TRUE(first.waitFinished(15000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
+
+    const RegKey session = RegKey::open(
+        RegRoot::CurrentUser, QString::fromUtf16(kSessionsKeyPath) + "\\" + QString::number(pid));
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session.readDword("NormalExit"), 1u);
+    const auto placement = settings().readBinary("MainFramePosition");
+    ASSERT_TRUE(placement);
+    EXPECT_EQ(placement->size(), 44);
+    EXPECT_EQ(settings().readBinary("ReBar").value_or(QByteArray()).size(), 400);
 }
