@@ -82,6 +82,9 @@ TEST_F(TypedAddressListTest, LoadStopsAtTheFirstGapAndSaveNumbersWithoutGaps) {
     list.LoadTypedUrls();
     EXPECT_EQ(list.Addresses(), QStringList({"http://one/", "http://two/"}));
 
+    ASSERT_EQ(list.SaveTypedUrls(), platform::ERROR_SUCCESS);
+    EXPECT_EQ(valueNames(), QStringList({"url1", "url2"}));
+
     list.AddToAddressList("http://new/");
     ASSERT_EQ(list.SaveTypedUrls(), platform::ERROR_SUCCESS);
     EXPECT_EQ(valueNames(), QStringList({"url1", "url2", "url3"}));
