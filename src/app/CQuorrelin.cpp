@@ -286,3 +286,8 @@ void CQuorrelin::OpenHandedOverAddress(const QString& address) {
 }
 
 void CQuorrelin::OpenDroppedFile(const QString& path) { OpenHandedOverAddress(path); }
+
+void CQuorrelin::NavigateAddress(const QString& address, bool newWindow) {
+    Q_UNUSED(newWindow);
+    receivedAddresses_ << address;
+}

@@ -106,6 +106,7 @@ public:
     void AddClosedWindow(const QString& title, const QString& address) override;
     void OpenHandedOverAddress(const QString& address) override;
     void OpenDroppedFile(const QString& path) override;
+    void NavigateAddress(const QString& address, bool newWindow) override;
     bool IsOffline() const override;
 
 private:

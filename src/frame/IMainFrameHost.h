@@ -29,6 +29,10 @@ public:
     virtual void OpenHandedOverAddress(const QString& address) = 0;
     // A file dropped on the frame: opens it in a new, active browser window.
     virtual void OpenDroppedFile(const QString& path) = 0;
+    // The address bar asks to open address (already translated and
+    // completed): in the active window, or in a new one when newWindow is set
+    // or no window is open.
+    virtual void NavigateAddress(const QString& address, bool newWindow) = 0;
     // Whether the program works offline (shared by all instances).
     virtual bool IsOffline() const = 0;
 };

@@ -27,9 +27,13 @@ public:
     }
     void OpenHandedOverAddress(const QString& address) override { handedOver << address; }
     void OpenDroppedFile(const QString& path) override { droppedFiles << path; }
+    void NavigateAddress(const QString& address, bool newWindow) override {
+        navigated << (newWindow ? "new:" : "") + address;
+    }
     bool IsOffline() const override { return offline; }
 
     CAppSettings settings;
+    QStringList navigated;
     CommandRouter router;
     CommandTarget application;
     // Runs when the frame adds a closed window, before it is recorded.
