@@ -33,6 +33,16 @@ public:
     // completed): in the active window, or in a new one when newWindow is set
     // or no window is open.
     virtual void NavigateAddress(const QString& address, bool newWindow) = 0;
+    // The same from the address bar. remember: the window hands the address
+    // it finally reaches back to the bar's typed-address history
+    // (CMainFrame::AddressBar()->AddToAddressList) when the navigation
+    // completes; typed addresses are remembered, quick commands are not.
+    virtual void NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) {
+        (void)remember;
+        NavigateAddress(address, newWindow);
+    }
+    // The address of the active browser window; empty without one.
+    virtual QString ActiveAddress() const { return QString(); }
     // Whether the program works offline (shared by all instances).
     virtual bool IsOffline() const = 0;
 };
