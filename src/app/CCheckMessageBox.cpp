@@ -20,12 +20,12 @@ namespace {
 
 const char* const kDefaultCheckText = "下次不再显示这个对话框(&D)";
 
-struct ButtonSpec {
+struct ButtonInfo {
     int id;
     const char* text;
 };
 // Left to right; laid out from the right edge this reads Cancel, No, Yes, OK.
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonInfo kButtons[] = {
     {IDOK, "确定(&O)"},
     {IDYES, "是(&Y)"},
     {IDNO, "否(&N)"},
@@ -133,13 +133,13 @@ void CCheckMessageBox::build(const QString& message, unsigned style, bool showCh
     auto* row = new QHBoxLayout;
     row->setSpacing(buttonSpacing());
     row->addStretch(1);
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.text), this);
-        button->setObjectName(QString::number(spec.id));
+    for (const ButtonInfo& info : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(info.text), this);
+        button->setObjectName(QString::number(info.id));
         button->setMinimumWidth(dialogUnits(50));
         button->setAutoDefault(false);
-        button->setVisible(m_buttons.contains(spec.id));
-        const int id = spec.id;
+        button->setVisible(m_buttons.contains(info.id));
+        const int id = info.id;
         connect(button, &QPushButton::clicked, this, [this, id] { done(id); });
         row->addWidget(button);
         m_allButtons << button;
