@@ -1,9 +1,12 @@
 #include "frame/CMainFrame.h"
 
+#include "addressbar/CAddressBar.h"
+#include "addressbar/CAddressBarCommands.h"
+#include "addressbar/CAddressComboBox.h"
 #include "app/CAppSettings.h"
 #include "app/CCheckMessageBox.h"
+#include "app/IErrorReporter.h"
 #include "app/SettingsPaths.h"
-#include "frame/CAddressBarPlaceholder.h"
 #include "frame/CBandSlot.h"
 #include "frame/CBusyAnimation.h"
 #include "frame/CCustomizeToolbarDialog.h"
@@ -152,12 +155,13 @@ bool CMainFrame::Create() {
     createBottomReBar();
     applyLock(m_host.Settings().LockToolbars != 0);
     PlaceWindowBar(m_host.Settings().TabPosition, true);
-    m_address->setAutoComplete(m_host.Settings().AutoComplete != 0);
 
     m_host.Router().setMainFrame(this);
     m_binder->installAccelerators(this, res::mainAccelerators());
     auto* focusAddress = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_D), this);
     connect(focusAddress, &QShortcut::activated, this, &CMainFrame::FocusAddressBar);
+    // The address label's own Alt+D makes the key ambiguous.
+    connect(focusAddress, &QShortcut::activatedAmbiguously, this, &CMainFrame::FocusAddressBar);
     m_idle = new IdleUpdater(*m_binder, this);
     m_idle->track(m_toolBar->commandActions());
     connect(m_toolBar, &CStandardToolBar::buttonsChanged, this,
@@ -193,7 +197,14 @@ void CMainFrame::createStandardToolBar(const platform::RegKey& settings) {
 }
 
 void CMainFrame::createBandWidgets() {
-    m_address = new CAddressBarPlaceholder(this);
+    m_address = new CAddressBar(*this, this);
+    m_addressCommands = std::make_unique<CAddressBarCommands>(
+        *m_address, m_host.Settings(), [this]() -> std::optional<CAddressBarCommands::Page> {
+            if (!m_mdiArea->activeSubWindow())
+                return std::nullopt;
+            return CAddressBarCommands::Page{
+                m_host.ActiveAddress(), [this] { m_host.Router().dispatch(cmd::FileClose); }};
+        });
     m_addressBand = makeHolderBar(m_address, this);
     m_bandFit = new QTimer(this);
     m_bandFit->setSingleShot(true);
@@ -376,7 +387,8 @@ void CMainFrame::ApplySettings(int category) {
     settings.Save();
     switch (category) {
     case 0:
-        m_address->setAutoComplete(settings.AutoComplete != 0);
+        m_address->SetAutoComplete(settings.AutoComplete != 0);
+        m_address->UpdateLayout();
         m_address->updateGeometry();
         break;
     case 1:
@@ -439,11 +451,54 @@ void CMainFrame::SetOfflineIndication(bool offline) {
 
 QWidget* CMainFrame::AddressBarPlaceholder() const { return m_address; }
 
-QComboBox* CMainFrame::AddressBox() const { return m_address->addressBox(); }
+QComboBox* CMainFrame::AddressBox() const { return m_address->ComboBox(); }
 
 void CMainFrame::FocusAddressBar() {
     if (IsBandVisible(kBandAddress))
-        m_address->focusAddress();
+        m_address->FocusAddress();
+}
+
+// The address bar's commands come first: the edit commands act on the
+// address box while it has the focus and are left to the frame's own
+// handlers (the page) otherwise.
+bool CMainFrame::onCommand(unsigned id) {
+    return (m_addressCommands && m_addressCommands->onCommand(id)) || CommandTarget::onCommand(id);
+}
+
+bool CMainFrame::onUpdateCommand(CommandState& state) {
+    return (m_addressCommands && m_addressCommands->onUpdateCommand(state)) ||
+           CommandTarget::onUpdateCommand(state);
+}
+
+bool CMainFrame::hasCommandHandler(unsigned id) const {
+    return (m_addressCommands && m_addressCommands->hasCommandHandler(id)) ||
+           CommandTarget::hasCommandHandler(id);
+}
+
+void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) {
+    m_host.NavigateFromAddressBar(address, remember, newWindow);
+}
+
+bool CMainFrame::FocusPage() {
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    if (!active || !active->widget())
+        return false;
+    active->widget()->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+CAppSettings& CMainFrame::AddressBarSettings() { return m_host.Settings(); }
+
+QString CMainFrame::ActivePageAddress() const { return m_host.ActiveAddress(); }
+
+IErrorReporter* CMainFrame::AddressBarErrorReporter() {
+    return dynamic_cast<IErrorReporter*>(&m_host);
+}
+
+void CMainFrame::ShowAddressBarMenu(const QPoint& globalPos) {
+    const std::unique_ptr<QMenu> menu(createPopupMenu());
+    if (menu)
+        menu->exec(globalPos);
 }
 
 void CMainFrame::PlaceWindowBar(int position, bool force) {
@@ -643,6 +698,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     const WindowNote noted = NoteActiveWindow();
     m_closing = true;
     saveLayout();
+    m_address->SaveTypedUrls();
     m_mdiArea->closeAllSubWindows();
     if (!m_mdiArea->subWindowList().isEmpty()) {
         // A window refused to close: the program goes on running.
@@ -684,7 +740,7 @@ void CMainFrame::changeEvent(QEvent* event) {
         reloadImages();
         break;
     case QEvent::ActivationChange:
-        if (isActiveWindow() && !m_closing && m_address->containsWidget(QApplication::focusWidget()))
+        if (isActiveWindow() && !m_closing && m_address->HasFocus())
             AddressBox()->setFocus(Qt::ActiveWindowFocusReason);
         break;
     default:

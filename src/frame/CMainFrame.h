@@ -1,5 +1,6 @@
 #pragma once
 
+#include "addressbar/IAddressBarOwner.h"
 #include "frame/ReBarLayout.h"
 #include "frame/WindowPlacement.h"
 #include "framework/CommandTarget.h"
@@ -12,7 +13,8 @@
 #include <functional>
 #include <memory>
 
-class CAddressBarPlaceholder;
+class CAddressBar;
+class CAddressBarCommands;
 class CBandSlot;
 class CBusyAnimation;
 class CLinkBar;
@@ -45,7 +47,7 @@ class RegKey;
 //
 // The frame is the "main frame" target of the host's command router from
 // Create() until it is destroyed. The host must outlive the frame.
-class CMainFrame : public QMainWindow, public CommandTarget {
+class CMainFrame : public QMainWindow, public CommandTarget, private IAddressBarOwner {
     Q_OBJECT
 
 public:
@@ -93,8 +95,16 @@ public:
 
     // The address band's contents and its address box.
     QWidget* AddressBarPlaceholder() const;
+    CAddressBar* AddressBar() const { return m_address; }
     QComboBox* AddressBox() const;
     void FocusAddressBar();
+    // The commands of the address bar and its lists (after Create()); the
+    // frame consults them before its own.
+    CAddressBarCommands* AddressCommands() const { return m_addressCommands.get(); }
+
+    bool onCommand(unsigned id) override;
+    bool onUpdateCommand(CommandState& state) override;
+    bool hasCommandHandler(unsigned id) const override;
 
     // Puts the window bar at position (0 hidden, 1 top, 2 bottom; others
     // count as top), stores it as TabPosition and applies category 1. A
@@ -173,6 +183,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     QMenu* createPopupMenu() override;
 
+    // The address bar's owner.
+    void NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) override;
+    bool FocusPage() override;
+    CAppSettings& AddressBarSettings() override;
+    QString ActivePageAddress() const override;
+    IErrorReporter* AddressBarErrorReporter() override;
+    void ShowAddressBarMenu(const QPoint& globalPos) override;
+
 private:
     bool createMenus();
     void createStandardToolBar(const platform::RegKey& settings);
@@ -204,7 +222,8 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     CStandardToolBar* m_toolBar = nullptr;
     QToolBar* m_addressBand = nullptr;
-    CAddressBarPlaceholder* m_address = nullptr;
+    CAddressBar* m_address = nullptr;
+    std::unique_ptr<CAddressBarCommands> m_addressCommands;
     QToolBar* m_animationBand = nullptr;
     CBusyAnimation* m_animation = nullptr;
     QToolBar* m_windowBarBand = nullptr;
