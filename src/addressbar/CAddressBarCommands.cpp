@@ -2,7 +2,6 @@
 
 #include "addressbar/CAddressBar.h"
 #include "addressbar/CAddressComboBox.h"
-#include "addressbar/ListFileCommands.h"
 #include "app/CAppSettings.h"
 #include "framework/CommandIds.h"
 
@@ -47,6 +46,13 @@ void CAddressBarCommands::registerListCommands() {
                   [this] { ImportAutoCloseInteractive(m_bar.window(), m_settings); });
     commands().on(cmd::ExportAutoClose,
                   [this] { ExportAutoCloseInteractive(m_bar.window(), m_settings.AutoClose); });
+    commands().on(cmd::SendQuickCommands, [this] {
+        MailQuickCommands(m_bar.window(), m_settings.QuickCommands, m_mailer);
+    });
+    commands().on(cmd::SendAutoClose,
+                  [this] { MailAutoCloseList(m_bar.window(), m_settings.AutoClose, m_mailer); });
+    for (unsigned id : {cmd::SendQuickCommands, cmd::SendAutoClose})
+        commands().onUpdate(id, [this](CommandState& s) { s.enable(bool(m_mailer)); });
     commands().on(cmd::AddToAutoClose, [this] { addToAutoClose(m_activePage); });
     commands().onUpdate(cmd::AddToAutoClose, [this](CommandState& s) {
         s.enable(m_activePage && m_activePage().has_value());

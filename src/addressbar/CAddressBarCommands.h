@@ -1,5 +1,6 @@
 #pragma once
 
+#include "addressbar/ListFileCommands.h"
 #include "framework/CommandTarget.h"
 
 #include <QString>
@@ -23,6 +24,8 @@ class CAppSettings;
 // - Add to auto-close for the active window (32820, enabled with a window)
 //   and for the window of the window bar's context menu (32825, enabled
 //   while there is one). The window is closed once its address was added.
+// - Mailing the quick commands (33298) and the auto-close list (33299),
+//   enabled once a mailer is given.
 class CAddressBarCommands : public CommandTarget {
 public:
     // A browser window as these commands see it: its address and how to
@@ -41,6 +44,9 @@ public:
     // the command is disabled.
     void SetContextPageSource(PageSource contextPage) { m_contextPage = std::move(contextPage); }
 
+    // How 33298 and 33299 send their mail; unset, both are disabled.
+    void SetListMailer(ListMailer mailer) { m_mailer = std::move(mailer); }
+
     bool onCommand(unsigned id) override;
     bool onUpdateCommand(CommandState& state) override;
     bool hasCommandHandler(unsigned id) const override;
@@ -56,4 +62,5 @@ private:
     CAppSettings& m_settings;
     PageSource m_activePage;
     PageSource m_contextPage;
+    ListMailer m_mailer;
 };

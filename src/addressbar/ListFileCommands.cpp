@@ -11,8 +11,10 @@
 #include "res/MessageFormat.h"
 #include "res/StringIds.h"
 #include "res/StringTable.h"
+#include "system/TempFileName.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -69,10 +71,13 @@ bool ExportQuickCommandsInteractive(QWidget* parent, const QList<QuickCommand>& 
     const std::optional<QString> path =
         askFile(parent, FileDialogRequest::Mode::Save, sid::ExportQuickCommandsTitle,
                 {QString::fromUtf8(kQuickCommandsExportFilter)}, kQuickCommandsFileName);
-    if (!path)
-        return false;
-    if (WriteQuickCommandIni(*path, commands) != platform::IniWriteStatus::Ok) {
-        showCannotOpen(parent, *path);
+    return path && ExportQuickCommandsToFile(parent, commands, *path);
+}
+
+bool ExportQuickCommandsToFile(QWidget* parent, const QList<QuickCommand>& commands,
+                               const QString& path) {
+    if (WriteQuickCommandIni(path, commands) == platform::IniWriteStatus::CannotOpen) {
+        showCannotOpen(parent, path);
         return false;
     }
     return true;
@@ -165,4 +170,41 @@ bool AddPageToAutoClose(QWidget* parent, CAppSettings& settings, const QString& 
                     MB_OK | MB_ICONINFORMATION);
     }
     return true;
+}
+
+// ---- Mail ------------------------------------------------------------------------------
+
+namespace {
+
+bool mailFile(const QString& path, const char* subject, const char* name,
+              const ListMailer& mailer) {
+    if (mailer(QString::fromUtf8(subject), path, QString::fromUtf8(name)))
+        return true;
+    QFile::remove(path);
+    return false;
+}
+
+} // namespace
+
+bool MailQuickCommands(QWidget* parent, const QList<QuickCommand>& commands,
+                       const ListMailer& mailer) {
+    if (commands.isEmpty()) {
+        showMessage(parent, res::loadString(sid::NoQuickCommands), MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    const QString path = makeTempFileName(QStringLiteral(".ini"));
+    if (path.isEmpty() || !mailer || !ExportQuickCommandsToFile(parent, commands, path))
+        return false;
+    return mailFile(path, "Quorrelin QuickCommands", kQuickCommandsFileName, mailer);
+}
+
+bool MailAutoCloseList(QWidget* parent, const QStringList& list, const ListMailer& mailer) {
+    if (list.isEmpty()) {
+        showMessage(parent, res::loadString(sid::NoAutoCloseAddresses), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    const QString path = makeTempFileName(QStringLiteral(".ini"));
+    if (path.isEmpty() || !mailer || !ExportAutoCloseToFile(parent, list, path))
+        return false;
+    return mailFile(path, "Quorrelin AutoClose List", kAutoCloseFileName, mailer);
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class CAppSettings;
 class QAbstractItemModel;
 class QWidget;
@@ -18,6 +20,10 @@ class QWidget;
 // Suggested names of the exported files.
 inline constexpr char kQuickCommandsFileName[] = "QuickCommands.ini";
 inline constexpr char kAutoCloseFileName[] = "AutoClose.ini";
+
+// Writes commands to path; a file that cannot be written shows 51531.
+bool ExportQuickCommandsToFile(QWidget* parent, const QList<QuickCommand>& commands,
+                               const QString& path);
 
 // Asks for a file and writes commands to it. An empty list only shows 51544;
 // a file that cannot be written shows 51531. True when a file was written.
@@ -50,3 +56,19 @@ int ImportAutoCloseInteractive(QWidget* parent, CAppSettings& settings);
 // is then to be closed. An entry whose address is empty is never added.
 bool AddPageToAutoClose(QWidget* parent, CAppSettings& settings, const QString& address,
                         QAbstractItemModel* completions = nullptr);
+
+// Starts one mail with subject, an empty body and the file at attachmentPath
+// attached under attachmentName; the mail takes the file over (deletes it
+// when done). False when no mail could be started.
+using ListMailer = std::function<bool(const QString& subject, const QString& attachmentPath,
+                                      const QString& attachmentName)>;
+
+// Mail the lists: an empty list shows 51544 (quick commands) or 51550
+// (auto-close list); otherwise the list is written to a new temporary ".ini"
+// file and mailed as "QuickCommands.ini" with the subject "Quorrelin
+// QuickCommands", or as "AutoClose.ini" with "Quorrelin AutoClose List".
+// Nothing happens when no temporary file can be made. True when the mail
+// was started.
+bool MailQuickCommands(QWidget* parent, const QList<QuickCommand>& commands,
+                       const ListMailer& mailer);
+bool MailAutoCloseList(QWidget* parent, const QStringList& list, const ListMailer& mailer);

@@ -244,4 +244,51 @@ TEST_F(ListFileCommandsTest, TheAddCommandClosesTheWindowOnlyWhenTheAddressWasAd
     EXPECT_EQ(closes, 11);
 }
 
+TEST_F(ListFileCommandsTest, MailingAListHandsOverATemporaryCopyOfTheExport) {
+    struct Mail {
+        QString subject, name;
+        QByteArray content;
+    };
+    std::vector<Mail> mails;
+    QString lastPath;
+    bool started = true;
+    const ListMailer mailer = [&](const QString& subject, const QString& path,
+                                  const QString& name) {
+        mails.push_back({subject, name, readFile(path)});
+        lastPath = path;
+        return started;
+    };
+    EXPECT_TRUE(MailQuickCommands(nullptr, {command(0, "News", "cnn", "http://n/")}, mailer));
+    ASSERT_EQ(mails.size(), 1u);
+    EXPECT_EQ(mails[0].subject, QStringLiteral("Quorrelin QuickCommands"));
+    EXPECT_EQ(mails[0].name, QStringLiteral("QuickCommands.ini"));
+    EXPECT_EQ(mails[0].content,
+              QByteArray(";QuickCommands\r\n\r\n[News]\r\nCommand=cnn\r\nType=0\r\nURL=http://n/"));
+    EXPECT_TRUE(lastPath.endsWith(QStringLiteral(".ini")));
+
+    // A mail that cannot start leaves no file behind.
+    started = false;
+    EXPECT_FALSE(MailAutoCloseList(nullptr, {QStringLiteral("http://a/")}, mailer));
+    EXPECT_EQ(mails.back().subject, QStringLiteral("Quorrelin AutoClose List"));
+    EXPECT_EQ(mails.back().name, QStringLiteral("AutoClose.ini"));
+    EXPECT_EQ(mails.back().content, QByteArray(";AutoClost List\r\nAddress=http://a/"));
+    EXPECT_FALSE(QFile::exists(lastPath));
+
+    runner().push(ScriptedAnswer::button(IDOK));
+    EXPECT_FALSE(MailAutoCloseList(nullptr, {}, mailer));
+    EXPECT_EQ(lastMessage(), QStringLiteral("自动关闭列表中没有地址。"));
+    EXPECT_EQ(mails.size(), 2u);
+
+    // The commands wait for a mailer.
+    CAddressBar& bar = makeBar();
+    CAddressBarCommands commands(bar, owner->settings, {});
+    CommandRouter router;
+    router.setMainFrame(&commands);
+    EXPECT_FALSE(router.isEnabled(cmd::SendQuickCommands));
+    commands.SetListMailer(mailer);
+    owner->settings.AutoClose = {QStringLiteral("http://b/")};
+    EXPECT_TRUE(router.execute(cmd::SendAutoClose));
+    EXPECT_EQ(mails.back().content, QByteArray(";AutoClost List\r\nAddress=http://b/"));
+}
+
 } // namespace
