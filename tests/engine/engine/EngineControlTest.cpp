@@ -194,11 +194,41 @@ TEST_F(EngineTest, CommandsAskThroughTheDialogRunner) {
     EXPECT_FALSE(engine->ExecWB(olecmd::SaveAs));
     runner.push(ScriptedAnswer::button(QDialog::Rejected));
     EXPECT_FALSE(engine->ExecWB(olecmd::Print));
+    runner.push(ScriptedAnswer::button(QDialog::Accepted));
+    EXPECT_TRUE(engine->ExecWB(olecmd::PageSetup));
+    runner.push(ScriptedAnswer::button(QDialog::Rejected));
+    EXPECT_FALSE(engine->ExecWB(olecmd::PageSetup));
+    runner.push(ScriptedAnswer::button(QDialog::Rejected));
+    EXPECT_TRUE(engine->ExecWB(olecmd::PrintPreview));
+    EXPECT_EQ(runner.history().back().text, QStringLiteral("QPrintPreviewDialog"));
     EXPECT_EQ(runner.pendingAnswers(), 0);
 
     EXPECT_EQ(engine->QueryStatusWB(olecmd::PageSetup), olecmd::Supported | olecmd::Enabled);
     EXPECT_EQ(engine->QueryStatusWB(9999), 0);
     EXPECT_FALSE(engine->ExecWB(9999));
+}
+
+TEST_F(EngineTest, SaveAsWritesTheChosenFileAndViewSourceOpensAWindowOfItsOwn) {
+    server.addPage("/a", page("Alpha", "<p>kept text</p>"));
+    ASSERT_TRUE(load(server.url("/a")));
+    const QString path = testenv::freshDir("saveas") + "/copy.mht";
+    DialogRunner::instance().push(ScriptedAnswer::file(path));
+    ASSERT_TRUE(engine->ExecWB(olecmd::SaveAs));
+    EXPECT_TRUE(DialogRunner::instance().history().back().text.endsWith("Alpha.htm"));
+    ASSERT_TRUE(waitFor([&] { return QFile(path).size() > 0; }));
+
+    ASSERT_TRUE(engine->ExecBrowserCommand(browsercmd::ViewSource));
+    QWebEngineView* source = nullptr;
+    for (QWebEngineView* view : engine->Widget()->findChildren<QWebEngineView*>())
+        source = view;
+    ASSERT_NE(source, nullptr);
+    EXPECT_TRUE(source->isWindow());
+    const QString sourceUrl = "view-source:" + server.url("/a");
+    EXPECT_TRUE(waitFor([&] { return source->url().toString() == sourceUrl; }))
+        << source->url().toString().toStdString();
+    // The engine's own page stays where it was, and no new window was asked.
+    EXPECT_EQ(engine->LocationURL(), server.url("/a"));
+    EXPECT_EQ(events.count("NewWindow2"), 0);
 }
 
 TEST_F(EngineTest, PrintWritesThePageThroughThePrinterChosen) {

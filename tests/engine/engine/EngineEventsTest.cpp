@@ -126,6 +126,25 @@ TEST_F(EngineTest, StopEndsTheDownloadWithoutCompletingTheDocument) {
     EXPECT_FALSE(engine->Busy());
 }
 
+TEST_F(EngineTest, ANewNavigationReplacesARunningLoad) {
+    TestHttpServer::Page slow;
+    slow.body = page("Slow");
+    slow.delayMilliseconds = 3000;
+    server.addPage("/slow", slow);
+    server.addPage("/fast", page("Fast"));
+    engine->Navigate2(server.url("/slow"));
+    ASSERT_TRUE(waitFor([&] { return server.requested("/slow"); }));
+    engine->Navigate2(server.url("/fast"));
+    ASSERT_TRUE(waitFor([&] { return events.count("DocumentComplete") == 1; }));
+    QTest::qWait(3500);
+    EXPECT_EQ(events.starting("DocumentComplete"),
+              QStringList({"DocumentComplete " + server.url("/fast")}));
+    EXPECT_EQ(events.count("DownloadBegin"), events.count("DownloadComplete"));
+    EXPECT_EQ(events.log.last(), "DownloadComplete");
+    EXPECT_FALSE(engine->Busy());
+    EXPECT_EQ(engine->LocationName(), "Fast");
+}
+
 TEST_F(EngineTest, ScriptWindowWithoutClickAsksForANewWindow) {
     server.addPage("/b", page("Beta"));
     server.addPage("/opener", page("Opener", "<script>setTimeout(function(){"
