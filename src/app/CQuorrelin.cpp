@@ -1,8 +1,11 @@
 #include "app/CQuorrelin.h"
 
 #include "app/CCheckMessageBox.h"
+#include "app/CDocTemplate.h"
 #include "app/ClosedWindowEntry.h"
+#include "app/SendMailThreads.h"
 #include "app/SessionKeyPath.h"
+#include "browser/CBrowserView.h"
 #include "app/SettingsPaths.h"
 #include "frame/CMainFrame.h"
 #include "framework/MessageBoxStyle.h"
@@ -41,6 +44,10 @@ CQuorrelin::CQuorrelin(Environment environment) : environment_(std::move(environ
     settings_.SetErrorReporter(this);
     router_.setApplication(this);
     router_.addExecutedListener([this](unsigned) { OnIdle(); });
+    CreateTemplates();
+    mailThreads_ =
+        std::make_unique<SendMailThreads>(this, [this](int result) { ReportMailResult(result); });
+    RegisterCommands();
 }
 
 CQuorrelin::~CQuorrelin() {
@@ -60,6 +67,7 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
         return false;
     seedShellFolders();
     settings_.Load();
+    ApplyGlobalSilent();
     ParseCommandLine(arguments);
     if (!settings_.MultipleInstance && HandOverToRunningInstance()) {
         handedOver_ = true;
@@ -136,6 +144,7 @@ bool CQuorrelin::CreateMainFrame() {
         return false;
     }
     router_.setMainFrame(mainFrame_.get());
+    ConnectMainFrame();
     QString error;
     // Without its socket the window still works; it only cannot be found by
     // a later start, which then opens a window of its own.
@@ -199,10 +208,20 @@ QStringList CQuorrelin::CollectStartAddresses() const {
 }
 
 void CQuorrelin::OpenStartWindows() {
-    // Browser windows are opened from this list once they exist in the
-    // program; with nothing to open the address box takes the focus.
-    if (startAddresses_.isEmpty())
+    if (startAddresses_.isEmpty()) {
         mainFrame_->FocusAddressBar();
+        return;
+    }
+    for (qsizetype i = startAddresses_.size() - 1; i >= 0; --i) {
+        const int engine = settings_.OpenWindowType();
+        CBrowserView* view = CreateBrowserWindow(engine, true, true);
+        // The second engine may be missing; the first is tried once more.
+        if (!view && engine != 0)
+            view = CreateBrowserWindow(0, true, true);
+        if (view)
+            view->Navigate(Translate(startAddresses_[i]), CBrowserView::NothingToRemember,
+                           startFromCommandLine_);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -272,22 +291,10 @@ void CQuorrelin::WriteExitMark(int flag) {
 }
 
 void CQuorrelin::SaveCurrentSession() {
-    // The record of open windows is kept once browser windows exist.
+    // The record of open windows is kept by the session keeper once it
+    // exists; nothing is recorded until then.
 }
 
 void CQuorrelin::AddClosedWindow(const QString& title, const QString& address) {
     settings_.AddClosedWindow(title, address);
-}
-
-void CQuorrelin::OpenHandedOverAddress(const QString& address) {
-    // Opened in a browser window once those exist; until then the address is
-    // only recorded.
-    receivedAddresses_ << address;
-}
-
-void CQuorrelin::OpenDroppedFile(const QString& path) { OpenHandedOverAddress(path); }
-
-void CQuorrelin::NavigateAddress(const QString& address, bool newWindow) {
-    Q_UNUSED(newWindow);
-    receivedAddresses_ << address;
 }

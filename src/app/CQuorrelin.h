@@ -2,6 +2,8 @@
 
 #include "app/CAppSettings.h"
 #include "app/IErrorReporter.h"
+#include "app/SendMailRequest.h"
+#include "browser/IBrowserViewHost.h"
 #include "frame/IMainFrameHost.h"
 #include "framework/CommandRouter.h"
 #include "framework/CommandTarget.h"
@@ -12,8 +14,14 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
+class CBrowserView;
+class CChildFrame;
+class CDocTemplate;
 class CMainFrame;
+class QMenu;
+class SendMailThreads;
 class ICommandRunner;
 class QTimer;
 class QWidget;
@@ -28,6 +36,7 @@ class QWidget;
 class CQuorrelin : public QObject,
                    public CommandTarget,
                    public IMainFrameHost,
+                   public IBrowserViewHost,
                    public IErrorReporter {
     Q_OBJECT
 
@@ -99,7 +108,28 @@ public:
     // "LastSession" = MainWindowId into the settings key.
     void WriteExitMark(int flag);
 
-    // IMainFrameHost
+    // A new browser window: document, child frame and view of engine (1 the
+    // second engine, anything else engine 0). With show it gets its tab
+    // (after the active window's, or at the end with AppendNewWindow) and is
+    // shown: activated (maximised with MaximizeChild) when activate is set,
+    // else behind the active window. Without show it stays hidden and
+    // untabbed, waiting for its first real address. A view that cannot be
+    // made shows message 51484 and gives null.
+    CBrowserView* CreateBrowserWindow(int engine, bool activate, bool show) override;
+    // A new activated window of engine navigated to url (first-URL state 2);
+    // null when it could not be made.
+    CBrowserView* OpenNewWindow(int engine, const QString& url);
+    // The templates of the two engines (they exist from construction on).
+    CDocTemplate& IeTemplate() const { return *ieTemplate_; }
+    CDocTemplate& MozillaTemplate() const { return *mozillaTemplate_; }
+    CChildFrame* ActiveChildFrame() const;
+    // The running mail threads.
+    SendMailThreads& MailThreads() const { return *mailThreads_; }
+    // The message for a mail result that is reported (51547 with the code as
+    // "0x%X"), shown on the user-interface thread.
+    void ReportMailResult(int result);
+
+    // IMainFrameHost and IBrowserViewHost
     CAppSettings& Settings() override { return settings_; }
     CommandRouter& Router() override { return router_; }
     void SaveCurrentSession() override;
@@ -107,9 +137,38 @@ public:
     void OpenHandedOverAddress(const QString& address) override;
     void OpenDroppedFile(const QString& path) override;
     void NavigateAddress(const QString& address, bool newWindow) override;
+    void NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) override;
+    QString ActiveAddress() const override;
     bool IsOffline() const override;
 
+    // IBrowserViewHost
+    CBrowserView* ActiveView() const override;
+    std::vector<CBrowserView*> AllViews() const override;
+    void SetAddressText(const QString& text, bool navigationStart) override;
+    void AddToAddressList(const QString& url) override;
+    void SetBusyAnimation(bool on) override;
+    void SetStatusText(const QString& text) override;
+    void RefreshFrameTitle() override;
+    WindowBarModel* WindowBarTabs() override;
+    void PostCommand(unsigned id) override;
+    bool SendMail(SendMailRequest request) override;
+    QWidget* MainWindow() const override;
+
 private:
+    void CreateTemplates();
+    void ConnectMainFrame();
+    void ActivateAfterClose(CChildFrame* closing);
+    void FillHistoryMenu(bool forward);
+    void RegisterCommands();
+    void RegisterNewWindowCommands();
+    void RegisterDownloadCommands();
+    void ToggleDownloadBit(unsigned id);
+    void ApplyGlobalSilent();
+    void ToggleApplyDownloadOptionsToAll();
+    void ToggleWorkOffline();
+    void OpenLocation();
+    bool UpdateClipboardAddress();
+    QString Translate(const QString& text) const;
     bool CheckEngineVersion();
     void ParseCommandLine(const QStringList& arguments);
     bool HandOverToRunningInstance();
@@ -122,7 +181,15 @@ private:
     Environment environment_;
     CAppSettings settings_;
     CommandRouter router_;
+    std::unique_ptr<CDocTemplate> ieTemplate_;
+    std::unique_ptr<CDocTemplate> mozillaTemplate_;
+    std::unique_ptr<SendMailThreads> mailThreads_;
     std::unique_ptr<CMainFrame> mainFrame_;
+    // The back/forward drop-down menu, filled anew each time it opens.
+    QMenu* historyMenu_ = nullptr;
+    // The address on the clipboard, taken when commands 33300/33301 are
+    // updated.
+    QString clipboardAddress_;
     QTimer* idleTimer_ = nullptr;
 
     ShellCommand shellCommand_ = ShellCommand::New;

@@ -7,8 +7,11 @@
 #include "app/CCheckMessageBox.h"
 #include "app/IErrorReporter.h"
 #include "app/SettingsPaths.h"
+#include "browser/BrowserViewRules.h"
+#include "browser/CBrowserView.h"
 #include "frame/CBandSlot.h"
 #include "frame/CBusyAnimation.h"
+#include "frame/CChildFrame.h"
 #include "frame/CCustomizeToolbarDialog.h"
 #include "frame/CLinkBar.h"
 #include "frame/CReBarArea.h"
@@ -632,7 +635,21 @@ void CMainFrame::showHandedOver() {
 
 // ---- Closing -------------------------------------------------------------------
 
-CMainFrame::WindowNote CMainFrame::NoteActiveWindow() const { return {}; }
+CChildFrame* CMainFrame::ActiveChildFrame() const {
+    return m_mdiArea ? qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()) : nullptr;
+}
+
+CBrowserView* CMainFrame::ActiveView() const {
+    const CChildFrame* frame = ActiveChildFrame();
+    return frame ? frame->View() : nullptr;
+}
+
+CMainFrame::WindowNote CMainFrame::NoteActiveWindow() const {
+    const CBrowserView* view = ActiveView();
+    if (!view)
+        return {};
+    return {ApplyTitleRule(view->PageTitle()), view->LocationURL()};
+}
 
 bool CMainFrame::confirmExit() {
     CAppSettings& settings = m_host.Settings();

@@ -2,6 +2,7 @@
 
 #include "addressbar/IAddressBarOwner.h"
 #include "frame/ReBarLayout.h"
+#include "frame/WindowBarModel.h"
 #include "frame/WindowPlacement.h"
 #include "framework/CommandTarget.h"
 #include "platform/instance/InstanceProtocol.h"
@@ -16,6 +17,8 @@
 class CAddressBar;
 class CAddressBarCommands;
 class CBandSlot;
+class CBrowserView;
+class CChildFrame;
 class CBusyAnimation;
 class CLinkBar;
 class CReBarArea;
@@ -111,6 +114,13 @@ public:
     // request for the current position does nothing unless forced.
     void PlaceWindowBar(int position, bool force = false);
     QWidget* WindowBar() const { return m_windowBar; }
+    // The tabs of the browser windows, one per window in tab order.
+    WindowBarModel& WindowBarTabs() { return m_windowBarTabs; }
+
+    // The active browser window's frame and view (the current window of the
+    // window area); null when none is active.
+    CChildFrame* ActiveChildFrame() const;
+    CBrowserView* ActiveView() const;
     int PreviousTabPosition() const { return m_previousTabPosition; }
 
     // Opens the customise dialog of the standard toolbar.
@@ -213,6 +223,7 @@ private:
     void fitStretchingBands();
 
     IMainFrameHost& m_host;
+    WindowBarModel m_windowBarTabs;
     CommandBinder* m_binder;
     std::unique_ptr<MenuBuilder> m_menuBuilder;
     IdleUpdater* m_idle = nullptr;

@@ -1,6 +1,8 @@
 #include "app/CQuorrelin.h"
 #include "app/SessionKeyPath.h"
 #include "app/SettingsPaths.h"
+#include "browser/CBrowserView.h"
+#include "browser/engine/ScriptedEngine.h"
 #include "frame/CMainFrame.h"
 #include "framework/DialogRunner.h"
 #include "framework/MessageBoxStyle.h"
@@ -69,8 +71,15 @@ protected:
         environment.engineVersion = "112.0.5615.213";
         environment.commandRunner = &runner;
         environment.programPath = "/opt/quorrelin/quorrelin";
+        // Start windows open on engines without pages.
+        CBrowserView::engineFactory() = [](int, QWidget*) {
+            return std::make_unique<ScriptedEngine>();
+        };
     }
-    void TearDown() override { DialogRunner::instance().reset(); }
+    void TearDown() override {
+        DialogRunner::instance().reset();
+        CBrowserView::engineFactory() = {};
+    }
 
     std::vector<DialogRunner::Record> dialogs() const { return DialogRunner::instance().history(); }
 
