@@ -157,7 +157,6 @@ public:
 private:
     void CreateTemplates();
     void ConnectMainFrame();
-    void ActivateAfterClose(CChildFrame* closing);
     void FillHistoryMenu(bool forward);
     void RegisterCommands();
     void RegisterNewWindowCommands();

@@ -16,7 +16,6 @@
 #include "browser/CQuorrelinView.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
-#include "frame/WindowActivation.h"
 #include "framework/CommandBinder.h"
 #include "framework/CommandIds.h"
 #include "framework/MessageBoxStyle.h"
@@ -101,7 +100,6 @@ CBrowserView* CQuorrelin::CreateBrowserWindow(int engine, bool activate, bool sh
         return nullptr;
     }
     frame->setWindowIcon(icon);
-    connect(frame, &CChildFrame::closing, this, &CQuorrelin::ActivateAfterClose);
     CBrowserView* after = settings_.AppendNewWindow != 0 ? nullptr : ActiveView();
     CBrowserView* view = frame->View();
     if (settings_.ApplyDownloadOptionsToAll != 0)
@@ -111,8 +109,8 @@ CBrowserView* CQuorrelin::CreateBrowserWindow(int engine, bool activate, bool sh
         return view;
     }
     mainFrame_->WindowBarTabs().insert(view, activate, after);
-    // The main frame keeps the maximised state of the windows; until it
-    // follows every change, the setting stands for it.
+    // MaximizeChild follows the maximised state of the shown windows (the
+    // main frame's window management keeps it).
     const bool maximize = settings_.MaximizeChild != 0;
     if (activate)
         frame->ShowWindow(maximize ? CChildFrame::Show::Maximized : CChildFrame::Show::Activate);
@@ -126,23 +124,6 @@ CBrowserView* CQuorrelin::OpenNewWindow(int engine, const QString& url) {
     if (view)
         view->Navigate(url, CBrowserView::NothingToRemember, false);
     return view;
-}
-
-// When the active window closes another one takes its place, chosen by
-// ActivateMode among the tabs; mode 2 leaves it to the window area.
-void CQuorrelin::ActivateAfterClose(CChildFrame* closing) {
-    if (!mainFrame_ || mainFrame_->IsClosing() || ActiveChildFrame() != closing || !closing->View())
-        return;
-    const WindowBarModel& bar = mainFrame_->WindowBarTabs();
-    const std::vector<TabWindow> tabs = bar.windows();
-    const TabWindow next = nextActiveWindow(settings_.ActivateMode, tabs,
-                                            bar.indexOf(closing->View()), {}, closing->View());
-    for (CBrowserView* view : AllViews()) {
-        if (view == next && view->ChildFrame()) {
-            view->ChildFrame()->Activate();
-            return;
-        }
-    }
 }
 
 // ---------------------------------------------------------------------------

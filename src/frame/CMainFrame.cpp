@@ -16,6 +16,9 @@
 #include "frame/CLinkBar.h"
 #include "frame/CReBarArea.h"
 #include "frame/CStandardToolBar.h"
+#include "frame/CWindowBar.h"
+#include "frame/CWindowManager.h"
+#include "frame/WindowBarLayout.h"
 #include "frame/DropDownMenus.h"
 #include "frame/HandOverAddress.h"
 #include "frame/IMainFrameHost.h"
@@ -128,9 +131,13 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(res::AppIcons::appIcon());
     registerCommands();
+    m_windows = std::make_unique<CWindowManager>(*this, host, m_windowBarTabs);
 }
 
 CMainFrame::~CMainFrame() {
+    // The bar follows the tabs, which go before the frame's children.
+    delete m_windowBar;
+    m_windowBar = nullptr;
     CommandRouter& router = m_host.Router();
     if (router.chain().mainFrame == this)
         router.setMainFrame(nullptr);
@@ -172,6 +179,7 @@ bool CMainFrame::Create() {
 
     setAcceptDrops(true);
     SetOfflineIndication(m_host.IsOffline());
+    m_windows->attach();
     m_created = true;
     return true;
 }
@@ -227,9 +235,7 @@ void CMainFrame::createBandWidgets() {
     m_animation2->setObjectName(QStringLiteral("busyAnimation2"));
     m_bottomAnimationBand = makeHolderBar(m_animation2, this);
 
-    m_windowBar = new QWidget(this);
-    m_windowBar->setObjectName(QStringLiteral("windowBar"));
-    m_windowBar->setFixedHeight(kWindowBarHeight);
+    m_windowBar = new CWindowBar(m_windowBarTabs, *m_windows, this);
     m_windowBar->setMinimumWidth(10);
     m_topWindowSlot = new CBandSlot(QStringLiteral("topWindowBarSlot"), this);
     m_windowBarBand = makeHolderBar(m_topWindowSlot, this);
@@ -395,9 +401,9 @@ void CMainFrame::ApplySettings(int category) {
         m_address->updateGeometry();
         break;
     case 1:
-        // The window bar's band is all there is to lay out until the bar
-        // holds tabs.
-        m_windowBar->updateGeometry();
+        m_windowBar->setOptions(WindowBarOptions::fromSettings(settings));
+        if (CBrowserView* active = ActiveView())
+            m_windowBarTabs.select(active);
         break;
     case 4:
         // The search hook is registered by the options once it exists; the
@@ -465,17 +471,18 @@ void CMainFrame::FocusAddressBar() {
 // address box while it has the focus and are left to the frame's own
 // handlers (the page) otherwise.
 bool CMainFrame::onCommand(unsigned id) {
-    return (m_addressCommands && m_addressCommands->onCommand(id)) || CommandTarget::onCommand(id);
+    return (m_addressCommands && m_addressCommands->onCommand(id)) ||
+           CommandTarget::onCommand(id) || m_windows->onCommand(id);
 }
 
 bool CMainFrame::onUpdateCommand(CommandState& state) {
     return (m_addressCommands && m_addressCommands->onUpdateCommand(state)) ||
-           CommandTarget::onUpdateCommand(state);
+           CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state);
 }
 
 bool CMainFrame::hasCommandHandler(unsigned id) const {
     return (m_addressCommands && m_addressCommands->hasCommandHandler(id)) ||
-           CommandTarget::hasCommandHandler(id);
+           CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id);
 }
 
 void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbar/IAddressBarOwner.h"
+#include "frame/CWindowBar.h"
 #include "frame/ReBarLayout.h"
 #include "frame/WindowBarModel.h"
 #include "frame/WindowPlacement.h"
@@ -19,6 +20,7 @@ class CAddressBarCommands;
 class CBandSlot;
 class CBrowserView;
 class CChildFrame;
+class CWindowManager;
 class CBusyAnimation;
 class CLinkBar;
 class CReBarArea;
@@ -113,7 +115,10 @@ public:
     // count as top), stores it as TabPosition and applies category 1. A
     // request for the current position does nothing unless forced.
     void PlaceWindowBar(int position, bool force = false);
-    QWidget* WindowBar() const { return m_windowBar; }
+    CWindowBar* WindowBar() const { return m_windowBar; }
+    // The management of the browser windows: closing, activation, the
+    // Window menu, the context menus and the window bar's commands.
+    CWindowManager& Windows() const { return *m_windows; }
     // The tabs of the browser windows, one per window in tab order.
     WindowBarModel& WindowBarTabs() { return m_windowBarTabs; }
 
@@ -224,6 +229,7 @@ private:
 
     IMainFrameHost& m_host;
     WindowBarModel m_windowBarTabs;
+    std::unique_ptr<CWindowManager> m_windows;
     CommandBinder* m_binder;
     std::unique_ptr<MenuBuilder> m_menuBuilder;
     IdleUpdater* m_idle = nullptr;
@@ -243,7 +249,7 @@ private:
     CBandSlot* m_bottomWindowSlot = nullptr;
     QToolBar* m_bottomAnimationBand = nullptr;
     CBusyAnimation* m_animation2 = nullptr;
-    QWidget* m_windowBar = nullptr;
+    CWindowBar* m_windowBar = nullptr;
     QWidget* m_windowBarPlaceholder = nullptr;
     CLinkBar* m_linkBar = nullptr;
     QLabel* m_statusPane = nullptr;

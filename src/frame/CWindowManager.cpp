@@ -1,0 +1,429 @@
+#include "frame/CWindowManager.h"
+
+#include "app/CAppSettings.h"
+#include "app/CCheckMessageBox.h"
+#include "browser/BrowserViewRules.h"
+#include "browser/CBrowserDoc.h"
+#include "browser/CBrowserView.h"
+#include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
+#include "frame/CSelectWindowDialog.h"
+#include "frame/CWindowBar.h"
+#include "frame/CWindowBarCommands.h"
+#include "frame/IMainFrameHost.h"
+#include "frame/WindowActivation.h"
+#include "frame/WindowBarModel.h"
+#include "frame/WindowListMenu.h"
+#include "framework/CommandBinder.h"
+#include "framework/CommandIds.h"
+#include "framework/DialogRunner.h"
+#include "framework/MenuBuilder.h"
+#include "framework/MessageBoxStyle.h"
+#include "framework/WaitCursor.h"
+#include "res/MenuTable.h"
+#include "res/StringIds.h"
+#include "res/StringTable.h"
+
+#include <QChildEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+// Marks a frame whose close has gone through: it waits for its deletion
+// and no longer counts as an open window.
+const char* const kClosedProperty = "quorrelinClosed";
+
+bool isClosed(const QObject* frame) {
+    return frame->property(kClosedProperty).toBool();
+}
+
+QString menuText(const QString& text) {
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+class CWindowManager::MultiClose {
+public:
+    explicit MultiClose(CWindowManager& manager) : m_manager(manager) { ++m_manager.m_multiClose; }
+    ~MultiClose() { --m_manager.m_multiClose; }
+    MultiClose(const MultiClose&) = delete;
+    MultiClose& operator=(const MultiClose&) = delete;
+
+private:
+    CWindowManager& m_manager;
+};
+
+CWindowManager::CWindowManager(CMainFrame& frame, IMainFrameHost& host, WindowBarModel& tabs)
+    : m_frame(frame), m_host(host), m_tabs(tabs),
+      m_barCommands(std::make_unique<CWindowBarCommands>(frame, host, *this)) {
+    setMenuRunner({});
+    registerCommands();
+}
+
+CWindowManager::~CWindowManager() = default;
+
+void CWindowManager::attach() {
+    QMdiArea* area = m_frame.MdiArea();
+    area->viewport()->installEventFilter(this);
+    for (QMdiSubWindow* window : area->subWindowList())
+        if (auto* frame = qobject_cast<CChildFrame*>(window))
+            watch(frame);
+    connect(m_frame.WindowMenu(), &QMenu::aboutToShow, this, &CWindowManager::fillWindowMenu);
+    m_barCommands->attach();
+}
+
+void CWindowManager::setMenuRunner(MenuRunner runner) {
+    m_menuRunner = runner ? std::move(runner)
+                          : MenuRunner([](QMenu& menu, const QPoint& pos) { menu.exec(pos); });
+}
+
+// ---- Windows -------------------------------------------------------------------
+
+CBrowserView* CWindowManager::viewOf(TabWindow window) const {
+    // Only views are ever given tabs, and a view leaves the bar before it
+    // goes: a window with a tab is a live view.
+    if (m_tabs.indexOf(window) < 0)
+        return nullptr;
+    return const_cast<CBrowserView*>(static_cast<const CBrowserView*>(window));
+}
+
+std::vector<CChildFrame*> CWindowManager::frames() const {
+    std::vector<CChildFrame*> result;
+    for (QMdiSubWindow* window : m_frame.MdiArea()->subWindowList(QMdiArea::CreationOrder)) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && frame->View() && !isClosed(frame))
+            result.push_back(frame);
+    }
+    std::stable_partition(result.begin(), result.end(),
+                          [](const CChildFrame* frame) { return frame->View()->EngineKind() == 0; });
+    return result;
+}
+
+void CWindowManager::activateView(CBrowserView* view, std::optional<TabShowCommand> show) {
+    CChildFrame* frame = view ? view->ChildFrame() : nullptr;
+    if (!frame)
+        return;
+    m_tabs.select(view);
+    if (show == TabShowCommand::Maximized)
+        frame->showMaximized();
+    else if (frame->isMinimized() || (show && frame->isMaximized()))
+        frame->showNormal();
+    else if (frame->isHidden())
+        frame->show();
+    frame->Activate();
+}
+
+CBrowserView* CWindowManager::contextView() const {
+    const CWindowBar* bar = m_frame.WindowBar();
+    return bar ? viewOf(bar->contextWindow()) : nullptr;
+}
+
+// ---- Watching the child frames ---------------------------------------------------
+
+void CWindowManager::watch(CChildFrame* frame) {
+    if (frame->property("quorrelinWatched").toBool())
+        return;
+    frame->setProperty("quorrelinWatched", true);
+    frame->installEventFilter(this);
+    connect(frame, &CChildFrame::closing, this, &CWindowManager::frameClosing);
+    // Posted, as the frame is gone only once the current event is done.
+    connect(frame, &QObject::destroyed, this,
+            [this] { QMetaObject::invokeMethod(this, &CWindowManager::onWindowsChanged,
+                                               Qt::QueuedConnection); });
+}
+
+bool CWindowManager::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ChildAdded && watched == m_frame.MdiArea()->viewport()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(static_cast<QChildEvent*>(event)->child()))
+            watch(frame);
+        return false;
+    }
+    auto* frame = qobject_cast<CChildFrame*>(watched);
+    if (!frame)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Close:
+        if (!allowClose(*frame)) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::ContextMenu: {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        if (showCaptionMenu(*frame, menuEvent->pos(), menuEvent->globalPos()))
+            return true;
+        break;
+    }
+    case QEvent::WindowStateChange:
+    case QEvent::Resize:
+        noteMaximized(*frame);
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// ---- Closing ------------------------------------------------------------------------
+
+bool CWindowManager::allowClose(CChildFrame& frame) {
+    if (isClosed(&frame))
+        return true;
+    CBrowserView* view = frame.View();
+    WindowCloseRequest request;
+    request.mainFrameClosing = m_frame.IsClosing();
+    request.multiClose = isMultiClose();
+    request.locked = view && view->IsLocked();
+    request.active = m_frame.ActiveChildFrame() == &frame;
+    const WindowCloseVerdict verdict = decideWindowClose(request);
+    using Action = WindowCloseVerdict::Action;
+    if (verdict.action == Action::KeepOpen)
+        return false;
+    if (verdict.action == Action::AskLocked) {
+        CCheckMessageBox box(&m_frame, lockedCloseQuestion(view->TabText()),
+                             MB_YESNO | MB_ICONQUESTION);
+        if (box.DoModal() != IDYES)
+            return false;
+    }
+    if (verdict.activateAnother)
+        activateInstead(frame);
+    return true;
+}
+
+// The window that takes the closing one's place by ActivateMode; in
+// creation order (mode 2) the window made just before it that has a tab.
+void CWindowManager::activateInstead(CChildFrame& closing) {
+    std::vector<TabWindow> created;
+    for (QMdiSubWindow* window : m_frame.MdiArea()->subWindowList(QMdiArea::CreationOrder))
+        if (auto* frame = qobject_cast<CChildFrame*>(window); frame && frame->View())
+            created.push_back(frame->View());
+    const std::vector<TabWindow> tabs = m_tabs.windows();
+    const TabWindow next = nextActiveWindow(m_host.Settings().ActivateMode, tabs,
+                                            m_tabs.currentIndex(), created, closing.View());
+    if (CBrowserView* view = viewOf(next))
+        activateView(view);
+}
+
+// The frame's close went through: it is going now.
+void CWindowManager::frameClosing(CChildFrame* frame) {
+    frame->setProperty(kClosedProperty, true);
+    m_frame.SetBusyAnimation(false);
+    CBrowserView* view = frame->View();
+    if (!view)
+        return;
+    if (view->popupState() == CBrowserView::PopupState::Normal)
+        m_host.Settings().MaximizeChild = frame->isMaximized() ? 1 : 0;
+    m_host.AddClosedWindow(ApplyTitleRule(view->PageTitle()), view->LocationURL());
+}
+
+// New windows open the way the user left the shown ones: maximised or not.
+void CWindowManager::noteMaximized(const CChildFrame& frame) {
+    const CBrowserView* view = frame.View();
+    if (view && frame.isVisible() && !isClosed(&frame) &&
+        view->popupState() == CBrowserView::PopupState::Normal)
+        m_host.Settings().MaximizeChild = frame.isMaximized() ? 1 : 0;
+}
+
+void CWindowManager::onWindowsChanged() {
+    if (!m_frame.ActiveView()) {
+        if (QLabel* status = m_frame.StatusPane())
+            status->setText(res::loadString(sid::IdleMessage));
+        if (QComboBox* box = m_frame.AddressBox())
+            box->setEditText(QStringLiteral("about:blank"));
+    }
+    if (!m_frame.IsClosing())
+        m_host.SaveCurrentSession();
+    emit windowsChanged();
+}
+
+bool CWindowManager::closeAllExcept(CBrowserView* kept) {
+    CAppSettings& settings = m_host.Settings();
+    const bool all = kept == nullptr;
+    if (!CCheckMessageBox::Confirm(&m_frame, all ? sid::ConfirmCloseAll : sid::ConfirmCloseAllExcept,
+                                   all ? settings.ConfirmCloseAll : settings.ConfirmCloseAllEx))
+        return false;
+    {
+        const WaitCursor wait;
+        const MultiClose multi(*this);
+        std::vector<QPointer<CChildFrame>> targets;
+        for (CChildFrame* frame : frames())
+            if (frame->View() != kept)
+                targets.emplace_back(frame);
+        // A locked window stays; the others close all the same.
+        for (const QPointer<CChildFrame>& frame : targets)
+            if (frame)
+                frame->close();
+    }
+    afterSeveralClosed();
+    return true;
+}
+
+void CWindowManager::CloseWindows(const std::vector<TabWindow>& windows) {
+    {
+        const MultiClose multi(*this);
+        for (TabWindow window : windows)
+            if (CBrowserView* view = viewOf(window); view && view->ChildFrame())
+                view->ChildFrame()->close();
+    }
+    afterSeveralClosed();
+}
+
+// The active window's tab is current again and the widths fit the tabs
+// that are left.
+void CWindowManager::afterSeveralClosed() {
+    if (CBrowserView* active = m_frame.ActiveView())
+        m_tabs.select(active);
+    if (CWindowBar* bar = m_frame.WindowBar())
+        bar->relayout();
+}
+
+// ---- Menus -----------------------------------------------------------------------------
+
+bool CWindowManager::showCaptionMenu(CChildFrame& frame, const QPoint& pos,
+                                     const QPoint& globalPos) {
+    const QWidget* content = frame.widget();
+    // Only the caption: above the page, and only while the frame has one.
+    if (!content || frame.isMaximized() || pos.y() < 0 || pos.y() >= content->geometry().top())
+        return false;
+    runContextMenu(0, globalPos);
+    return true;
+}
+
+void CWindowManager::ShowTabMenu(TabWindow window, const QPoint& globalPos) {
+    if (viewOf(window))
+        runContextMenu(1, globalPos);
+}
+
+// Shows popup position ("Caption" 0, "Tab" 1) of the window context menus,
+// owned by the main window, holding its link-group submenu while open.
+void CWindowManager::runContextMenu(unsigned position, const QPoint& globalPos) {
+    QPointer<QMenu> menu =
+        m_frame.Menus().buildPopup(res::WindowContextMenus, static_cast<int>(position), &m_frame);
+    if (!menu)
+        return;
+    const QPointer<CWindowManager> alive(this);
+    m_linkGroupMenu = MenuBuilder::submenuAt(menu, res::subpos::ContextLinkGroupAdd);
+    m_menuRunner(*menu, globalPos);
+    if (alive)
+        m_linkGroupMenu = nullptr;
+    delete menu.data();
+}
+
+void CWindowManager::fillWindowMenu() {
+    QMenu* menu = m_frame.WindowMenu();
+    const QList<QAction*> actions = menu->actions();
+    for (int i = kWindowMenuFixedItems; i < actions.size(); ++i)
+        delete actions.at(i);
+    for (const WindowMenuItem& item : windowListMenuItems(m_tabs)) {
+        if (item.separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = m_frame.Menus().addCommand(menu, item.id, menuText(item.text));
+        m_frame.Binder().updateAction(action);
+    }
+}
+
+void CWindowManager::selectWindow() {
+    CSelectWindowDialog dialog(*this, m_host.Settings().ConfirmCloseWindows, &m_frame);
+    if (DialogRunner::instance().exec(dialog) != QDialog::Accepted)
+        return;
+    activateView(viewOf(m_tabs.windowAt(dialog.chosenIndex())));
+}
+
+// ---- Commands ----------------------------------------------------------------------------
+
+void CWindowManager::registerCommands() {
+    CommandMap& map = commands();
+    auto anyTab = [this](CommandState& state) { state.enable(!m_tabs.isEmpty()); };
+    map.on(cmd::PreviousWindow, [this] { activateView(viewOf(m_tabs.previousWindow())); });
+    map.onUpdate(cmd::PreviousWindow, anyTab);
+    map.on(cmd::NextWindow, [this] { activateView(viewOf(m_tabs.nextWindow())); });
+    map.onUpdate(cmd::NextWindow, anyTab);
+    map.onRange(cmd::WindowList, [this](unsigned id) {
+        const int index = windowListCommandTab(id, m_tabs);
+        if (index >= 0)
+            activateView(viewOf(m_tabs.windowAt(index)));
+    });
+    map.onUpdateRange(cmd::WindowList, [this](CommandState& state) {
+        const int index = static_cast<int>(cmd::WindowList.index(state.id()));
+        state.enable(index < m_tabs.count());
+        state.setCheck(index == m_tabs.currentIndex());
+    });
+    map.on(cmd::SelectWindow, [this] { selectWindow(); });
+    map.onUpdate(cmd::SelectWindow, anyTab);
+
+    auto severalWindows = [this](CommandState& state) { state.enable(frames().size() > 1); };
+    map.on(cmd::CloseAll, [this] { closeAllExcept(nullptr); });
+    map.onUpdate(cmd::CloseAll, [this](CommandState& state) { state.enable(!frames().empty()); });
+    map.on(cmd::CloseAllExceptActive, [this] {
+        if (CBrowserView* active = m_frame.ActiveView())
+            closeAllExcept(active);
+    });
+    map.onUpdate(cmd::CloseAllExceptActive, severalWindows);
+    map.on(cmd::TabCloseAllExceptThis, [this] {
+        if (CBrowserView* view = contextView())
+            closeAllExcept(view);
+    });
+    map.onUpdate(cmd::TabCloseAllExceptThis, severalWindows);
+}
+
+bool CWindowManager::onCommand(unsigned id) {
+    return CommandTarget::onCommand(id) || m_barCommands->onCommand(id);
+}
+
+bool CWindowManager::onUpdateCommand(CommandState& state) {
+    return CommandTarget::onUpdateCommand(state) || m_barCommands->onUpdateCommand(state);
+}
+
+bool CWindowManager::hasCommandHandler(unsigned id) const {
+    return CommandTarget::hasCommandHandler(id) || m_barCommands->hasCommandHandler(id);
+}
+
+// ---- The window bar's and the dialog's requests -------------------------------------
+
+void CWindowManager::ActivateTabWindow(TabWindow window, TabShowCommand show) {
+    CBrowserView* view = viewOf(window);
+    if (!view)
+        return;
+    view->Document().SetTitle(view->DisplayTitle());
+    activateView(view, show);
+}
+
+void CWindowManager::CloseTabWindow(TabWindow window) {
+    if (CBrowserView* view = viewOf(window); view && view->ChildFrame())
+        view->ChildFrame()->close();
+}
+
+QString CWindowManager::TabWindowTitle(TabWindow window) const {
+    const CBrowserView* view = viewOf(window);
+    return view ? view->Document().Title() : QString();
+}
+
+bool CWindowManager::IsActiveChildMaximized() const {
+    const CChildFrame* active = m_frame.ActiveChildFrame();
+    return active && active->isMaximized();
+}
+
+std::vector<IWindowSelectionHost::Window> CWindowManager::ListWindows() const {
+    std::vector<Window> windows;
+    for (int i = 0; i < m_tabs.count(); ++i) {
+        const WindowBarTab* tab = m_tabs.tabAt(i);
+        const CBrowserView* view = viewOf(tab->window);
+        windows.push_back({tab->window, tab->text, view ? view->IsLocked() : tab->locked()});
+    }
+    return windows;
+}
+
+int CWindowManager::CurrentWindowIndex() const {
+    return m_tabs.currentIndex();
+}
