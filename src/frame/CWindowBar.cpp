@@ -308,6 +308,14 @@ void CWindowBar::paintTab(QPainter& painter, int index) {
     const QRect r = itemRect(index);
     const bool current = index == m_model.currentIndex();
     if (windowBarStyle(m_options).flat) {
+        // Flat buttons: only the current, pressed or hot one shows a panel;
+        // a thin line parts a button from the one before it in its row.
+        const QRect previous = itemRect(index - 1);
+        if (!previous.isEmpty() && previous.y() == r.y()) {
+            painter.setPen(palette().color(QPalette::Mid));
+            const int x = r.left() - (kFlatTabGap + 1) / 2;
+            painter.drawLine(x, r.top() + 3, x, r.bottom() - 3);
+        }
         QStyleOptionToolButton button;
         button.initFrom(this);
         button.rect = r;
@@ -316,7 +324,8 @@ void CWindowBar::paintTab(QPainter& painter, int index) {
             button.state |= QStyle::State_Sunken | QStyle::State_On;
         else if (index == m_hot)
             button.state |= QStyle::State_Raised | QStyle::State_MouseOver;
-        style()->drawPrimitive(QStyle::PE_PanelButtonTool, &button, &painter, this);
+        if (button.state & (QStyle::State_Sunken | QStyle::State_Raised))
+            style()->drawPrimitive(QStyle::PE_PanelButtonTool, &button, &painter, this);
     } else {
         QStyleOptionTab shape;
         initStyleOption(&shape, index);
@@ -334,8 +343,11 @@ void CWindowBar::paintTab(QPainter& painter, int index) {
     const QRect icon(r.x() + kLabelInset + sink, r.y() + (r.height() - kIconSize) / 2 + sink,
                      kIconSize, kIconSize);
     painter.drawPixmap(icon, res::WindowBarImages::image(tab->image, devicePixelRatioF()));
+    // The close button covers the end of the tab that carries it.
+    const int right =
+        index == m_hover.index() ? m_closeButton->x() - 1 : r.right() - kLabelInset;
     const QRect label(icon.right() + 1 + kIconGap, r.y() + sink,
-                      std::max(r.right() - kLabelInset - icon.right() - kIconGap, 0), r.height());
+                      std::max(right - icon.right() - kIconGap, 0), r.height());
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(label, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                      fontMetrics().elidedText(tab->text, Qt::ElideRight, label.width()));
@@ -471,6 +483,8 @@ void CWindowBar::updateHover(const QPoint& pos) {
         m_hover.update(hitTest(pos), count(), m_options.closeButton);
     if (!change.changed)
         return;
+    update(itemRect(change.previous));
+    update(itemRect(change.index));
     if (change.index >= 0)
         placeCloseButton(change.index);
     else

@@ -340,6 +340,51 @@ void CWindowManager::selectWindow() {
     activateView(viewOf(m_tabs.windowAt(dialog.chosenIndex())));
 }
 
+namespace {
+
+// The shown windows of area that are not minimised, the active one first.
+QList<QMdiSubWindow*> tileable(const QMdiArea& area) {
+    QList<QMdiSubWindow*> windows;
+    const QList<QMdiSubWindow*> history = area.subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it)
+        if ((*it)->isVisible() && !(*it)->isMinimized() && !isClosed(*it))
+            windows.append(*it);
+    return windows;
+}
+
+} // namespace
+
+void CWindowManager::tileWindows(Qt::Orientation orientation) {
+    QMdiArea* area = m_frame.MdiArea();
+    const QList<QMdiSubWindow*> windows = tileable(*area);
+    const int n = static_cast<int>(windows.size());
+    const QRect room = area->viewport()->rect();
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        if (window->isMaximized())
+            window->showNormal();
+        if (orientation == Qt::Horizontal) {
+            const int top = room.height() * i / n;
+            window->setGeometry(0, top, room.width(), room.height() * (i + 1) / n - top);
+        } else {
+            const int left = room.width() * i / n;
+            window->setGeometry(left, 0, room.width() * (i + 1) / n - left, room.height());
+        }
+    }
+}
+
+void CWindowManager::arrangeIcons() {
+    QMdiArea* area = m_frame.MdiArea();
+    int x = 0;
+    for (QMdiSubWindow* window : area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isVisible() || !window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        window->move(x, area->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
 // ---- Commands ----------------------------------------------------------------------------
 
 void CWindowManager::registerCommands() {
@@ -361,6 +406,14 @@ void CWindowManager::registerCommands() {
     });
     map.on(cmd::SelectWindow, [this] { selectWindow(); });
     map.onUpdate(cmd::SelectWindow, anyTab);
+    map.on(cmd::WindowCascade, [this] { m_frame.MdiArea()->cascadeSubWindows(); });
+    map.onUpdate(cmd::WindowCascade, anyTab);
+    map.on(cmd::WindowTileHorizontal, [this] { tileWindows(Qt::Horizontal); });
+    map.onUpdate(cmd::WindowTileHorizontal, anyTab);
+    map.on(cmd::WindowTileVertical, [this] { tileWindows(Qt::Vertical); });
+    map.onUpdate(cmd::WindowTileVertical, anyTab);
+    map.on(cmd::WindowArrange, [this] { arrangeIcons(); });
+    map.onUpdate(cmd::WindowArrange, anyTab);
 
     auto severalWindows = [this](CommandState& state) { state.enable(frames().size() > 1); };
     map.on(cmd::CloseAll, [this] { closeAllExcept(nullptr); });

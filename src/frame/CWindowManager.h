@@ -80,6 +80,11 @@ public:
     void fillWindowMenu();
     // Runs the select-window dialog and activates the window chosen.
     void selectWindow();
+    // The Window menu's arrangements of the shown windows: one below the
+    // other (horizontal), side by side (vertical), and the minimised ones in
+    // a row along the bottom.
+    void tileWindows(Qt::Orientation orientation);
+    void arrangeIcons();
 
     // CommandTarget: the window bar's own commands come after these.
     bool onCommand(unsigned id) override;

@@ -277,3 +277,23 @@ TEST_F(WindowManagement, NewWindowsFollowTheMaximisedState) {
     b->ChildFrame()->showNormal();
     EXPECT_EQ(settings().MaximizeChild, 0);
 }
+
+TEST_F(WindowManagement, TilingSharesTheAreaAmongTheShownWindows) {
+    std::vector<CBrowserView*> w = openMany("ABC");
+    w[0]->ChildFrame()->showMinimized();
+    w[2]->ChildFrame()->showMaximized();
+    const QRect room = frame().MdiArea()->viewport()->rect();
+    ASSERT_TRUE(run(cmd::WindowTileHorizontal));
+    // The minimised window keeps out; the two others share the height.
+    const QRect top = w[2]->ChildFrame()->geometry(); // the active one first
+    const QRect bottom = w[1]->ChildFrame()->geometry();
+    EXPECT_FALSE(w[2]->ChildFrame()->isMaximized());
+    EXPECT_EQ(top, QRect(0, 0, room.width(), room.height() / 2));
+    EXPECT_EQ(bottom.top(), top.bottom() + 1);
+    EXPECT_EQ(bottom.bottom(), room.bottom());
+    EXPECT_TRUE(w[0]->ChildFrame()->isMinimized());
+
+    ASSERT_TRUE(run(cmd::WindowTileVertical));
+    EXPECT_EQ(w[2]->ChildFrame()->geometry(), QRect(0, 0, room.width() / 2, room.height()));
+    EXPECT_EQ(w[1]->ChildFrame()->geometry().right(), room.right());
+}
