@@ -113,6 +113,7 @@ void CWindowBar::setOptions(const WindowBarOptions& options) {
     if (!m_options.closeButton)
         hideCloseButton();
     relayout();
+    keepCurrentInView();
 }
 
 void CWindowBar::fitTabWidth() {

@@ -275,6 +275,8 @@ TEST_F(WindowBarWidgetTest, OneRowScrollsToShowTheCurrentTab) {
     left->click();
     left->click();
     EXPECT_EQ(b.hitTest(centre(7)), -1); // under the buttons now
+    b.setOptions(options);                // restyling shows the current tab
+    EXPECT_EQ(b.hitTest(centre(7)), 7);
 
     // Room for every tab again: no scrolling, no buttons.
     b.resize(900, b.height());
