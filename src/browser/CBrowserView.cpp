@@ -479,11 +479,14 @@ void CBrowserView::WatchEngineWidget(QWidget* widget) {
 bool CBrowserView::HandleMousePress(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     QWidget* engineWidget = engine_ ? engine_->Widget() : nullptr;
-    if (!widget || !engineWidget)
+    // The engine may move its inner widgets about; only presses inside the
+    // engine's own widget count.
+    if (!widget || !engineWidget || (widget != engineWidget && !engineWidget->isAncestorOf(widget)))
         return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint local = mouse->position().toPoint();
-    clickPoint_ = widget == engineWidget ? local : engineWidget->mapFrom(widget, local);
+    clickPoint_ = widget == engineWidget
+                      ? mouse->position().toPoint()
+                      : engineWidget->mapFromGlobal(mouse->globalPosition().toPoint());
     if (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton) {
         middleClickPending_ = false;
         return false;

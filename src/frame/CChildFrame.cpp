@@ -5,6 +5,16 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QStyle>
+
+namespace {
+
+constexpr int kMinimumWidth = 200;
+constexpr int kMinimumHeight = 150;
+// Windows cascade this many steps before starting again at the corner.
+constexpr int kCascadeSteps = 8;
+
+} // namespace
 
 CChildFrame::CChildFrame(std::unique_ptr<CBrowserDoc> document, QWidget* parent)
     : QMdiSubWindow(parent), document_(std::move(document)) {
@@ -36,7 +46,28 @@ void CChildFrame::Activate() {
         area->setActiveSubWindow(this);
 }
 
+// A window shown normal for the first time takes three quarters of the
+// window area, cascaded below and right of the windows shown before it.
+void CChildFrame::giveDefaultSize() {
+    if (sized_)
+        return;
+    sized_ = true;
+    const QMdiArea* area = mdiArea();
+    if (!area)
+        return;
+    const QSize available = area->viewport()->size();
+    resize(QSize(available.width() * 3 / 4, available.height() * 3 / 4)
+               .expandedTo(QSize(kMinimumWidth, kMinimumHeight)));
+    qsizetype shown = 0;
+    for (const QMdiSubWindow* window : area->subWindowList())
+        shown += window != this && window->isVisible() ? 1 : 0;
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int offset = static_cast<int>(shown % kCascadeSteps) * step;
+    move(offset, offset);
+}
+
 void CChildFrame::ShowWindow(Show how) {
+    giveDefaultSize();
     switch (how) {
     case Show::Maximized:
         showMaximized();

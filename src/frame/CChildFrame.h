@@ -48,9 +48,11 @@ protected:
 
 private:
     void onWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+    void giveDefaultSize();
 
     std::unique_ptr<CBrowserDoc> document_;
     CBrowserView* view_ = nullptr;
     // Set while the frame is shown without being activated.
     bool quietActivation_ = false;
+    bool sized_ = false;
 };

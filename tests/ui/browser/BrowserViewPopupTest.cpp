@@ -80,6 +80,22 @@ TEST_F(BrowserViewPopups, ClosePopupsRefusesWindowsWithoutAClickOnAnElement) {
     EXPECT_EQ(popup->popupState(), CBrowserView::PopupState::AwaitingFirstUrl);
 }
 
+TEST_F(BrowserViewPopups, PressesOnInnerWidgetsOfTheEngineCountInItsCoordinates) {
+    withWidgets = true;
+    start();
+    CBrowserView* view = open();
+    // An inner widget the engine adds later (pages draw in such a child).
+    auto* inner = new QWidget(view->Engine()->Widget());
+    inner->setGeometry(10, 20, 100, 100);
+    QTest::mousePress(inner, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_EQ(view->ClickPoint(), QPoint(15, 25));
+    // A widget outside the engine's is not the page's.
+    QWidget stranger;
+    stranger.installEventFilter(view);
+    QTest::mousePress(&stranger, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(view->ClickPoint(), QPoint(15, 25));
+}
+
 TEST_F(BrowserViewPopups, TheSecondEngineKeepsTheClickForFurtherWindows) {
     withWidgets = true;
     mozillaAvailable = true;

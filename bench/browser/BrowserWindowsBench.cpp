@@ -1,0 +1,241 @@
+// Opens browser windows on a local page with the real engine and measures:
+// the time until every window has completed its page, the memory of the
+// process tree (this process and its engine helper processes: resident and
+// proportional set size from /proc/<pid>/smaps_rollup) with 1 window and
+// with all windows open, and the program's own time per window (window
+// creation and the navigation call, without the engine's loading).
+// Needs an X display (run under Xvfb).
+//   browser_windows_bench [windows] [paced]
+// windows defaults to 50; with "paced" each window waits for the one before
+// it to complete before it opens (as a user opening windows one by one).
+#include "app/CQuorrelin.h"
+#include "app/SettingsPaths.h"
+#include "browser/CBrowserView.h"
+#include "browser/engine/ScriptedEngine.h"
+#include "frame/CMainFrame.h"
+#include "platform/registry/RegKey.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct Memory {
+    qint64 rssKb = 0;
+    qint64 pssKb = 0;
+    int processes = 0;
+};
+
+qint64 parentOf(const QString& pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    // The command name is in parentheses and may hold blanks.
+    const qsizetype close = text.lastIndexOf(')');
+    const QList<QByteArray> fields = text.mid(close + 2).split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() : -1;
+}
+
+void addRollup(qint64 pid, Memory& memory) {
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return;
+    ++memory.processes;
+    for (const QByteArray& line : rollup.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        if (parts.size() < 2)
+            continue;
+        if (parts[0] == "Rss:")
+            memory.rssKb += parts[1].toLongLong();
+        else if (parts[0] == "Pss:")
+            memory.pssKb += parts[1].toLongLong();
+    }
+}
+
+// This process and every descendant.
+Memory treeMemory() {
+    const qint64 root = QCoreApplication::applicationPid();
+    std::vector<std::pair<qint64, qint64>> all; // pid, parent
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        if (number)
+            all.emplace_back(pid, parentOf(entry));
+    }
+    std::vector<qint64> tree{root};
+    for (std::size_t i = 0; i < tree.size(); ++i)
+        for (const auto& [pid, parent] : all)
+            if (parent == tree[i])
+                tree.push_back(pid);
+    Memory memory;
+    for (qint64 pid : tree)
+        addRollup(pid, memory);
+    return memory;
+}
+
+bool completed(const CBrowserView* view, const QString& url) {
+    return view->Progress() == 100 && !view->IsBusy() && view->CurrentUrl() == url;
+}
+
+// Runs the event loop until every view has completed url or timeoutMs passed.
+bool waitForAll(const std::vector<CBrowserView*>& views, const QString& url, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        bool all = true;
+        for (const CBrowserView* view : views)
+            all = all && completed(view, url);
+        if (all)
+            return true;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return false;
+}
+
+void settle(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void print(const char* label, const Memory& memory) {
+    std::printf("%-28s RSS %8.1f MiB  PSS %8.1f MiB  (%d processes)\n", label,
+                double(memory.rssKb) / 1024.0, double(memory.pssKb) / 1024.0, memory.processes);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toLocal8Bit());
+    qputenv("QUORRELIN_REGISTRY", (home.path() + "/registry.db").toLocal8Bit());
+    QDir(home.path()).mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(home.path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("QUORRELIN_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
+    qputenv("QUORRELIN_SCRIPTED_DIALOGS", "1");
+
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication qtApp(argc, argv);
+
+    const QString page = home.path() + "/page.html";
+    {
+        QFile file(page);
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        QByteArray body = "<html><head><title>Bench page</title></head><body><h1>Bench</h1>";
+        for (int i = 0; i < 200; ++i)
+            body += "<p>Paragraph " + QByteArray::number(i) + " with <a href='#x'>a link</a>.</p>";
+        file.write(body + "</body></html>");
+    }
+    const QString url = QUrl::fromLocalFile(page).toString();
+    const auto key = platform::RegKey::create(platform::RegRoot::CurrentUser,
+                                              QString::fromUtf16(kSettingsKeyPath));
+    for (const char* name : {"DisplaySplash", "CheckDefaultBrowser", "ConfirmExitApp"})
+        key.setDword(QString::fromLatin1(name), 0);
+    key.setDword(QStringLiteral("StartMode"), 4);
+
+    CQuorrelin application;
+    if (!application.InitInstance({}))
+        return 1;
+    settle(500);
+    const Memory empty = treeMemory();
+
+    qint64 ownNs = 0;
+    QElapsedTimer wall;
+    std::vector<CBrowserView*> views;
+    const auto openOne = [&] {
+        QElapsedTimer own;
+        own.start();
+        CBrowserView* view = application.CreateBrowserWindow(0, true, true);
+        if (view)
+            view->Navigate(url);
+        ownNs += own.nsecsElapsed();
+        if (view)
+            views.push_back(view);
+    };
+
+    wall.start();
+    openOne();
+    const bool first = waitForAll(views, url, 60000);
+    const qint64 firstMs = wall.elapsed();
+    settle(1000);
+    const Memory one = treeMemory();
+
+    wall.restart();
+    const bool paced = argc > 2 && QByteArray(argv[2]) == "paced";
+    while (static_cast<int>(views.size()) < count) {
+        openOne();
+        if (paced)
+            waitForAll(views, url, 30000);
+    }
+    const qint64 openedMs = wall.elapsed();
+    const bool all = waitForAll(views, url, 120000);
+    if (!all) {
+        int done = 0;
+        for (const CBrowserView* view : views) {
+            if (completed(view, url)) {
+                ++done;
+                continue;
+            }
+            std::printf("incomplete: progress %d busy %d engine busy %d url '%s'\n",
+                        view->Progress(), view->IsBusy(), view->EngineBusy(),
+                        qPrintable(view->CurrentUrl()));
+        }
+        std::printf("completed %d of %zu\n", done, views.size());
+    }
+    const qint64 allMs = wall.elapsed();
+    settle(2000);
+    const Memory many = treeMemory();
+
+    std::printf("windows: %zu, page: %s\n", views.size(), qPrintable(url));
+    std::printf("first window completed:      %lld ms%s\n", static_cast<long long>(firstMs),
+                first ? "" : " (TIMED OUT)");
+    std::printf("%d more windows opened in:   %lld ms (%s)\n", count - 1,
+                static_cast<long long>(openedMs),
+                paced ? "each after the one before completed" : "event loop not run meanwhile");
+    std::printf("all %d windows completed:    %lld ms%s\n", count, static_cast<long long>(allMs),
+                all ? "" : " (TIMED OUT)");
+    std::printf("own time per window:         %.3f ms (CreateBrowserWindow + Navigate)\n",
+                double(ownNs) / 1e6 / double(std::max<std::size_t>(1, views.size())));
+    print("memory, no window:", empty);
+    print("memory, 1 window:", one);
+    print("memory, all windows:", many);
+    if (views.size() > 1)
+        std::printf("per additional window:       RSS %.1f MiB  PSS %.1f MiB\n",
+                    double(many.rssKb - one.rssKb) / 1024.0 / double(views.size() - 1),
+                    double(many.pssKb - one.pssKb) / 1024.0 / double(views.size() - 1));
+
+    // The same windows on engines without pages: what remains is the
+    // program's own cost of a window (document, frame, view, tab, showing).
+    CBrowserView::engineFactory() = [](int, QWidget*) {
+        return std::make_unique<ScriptedEngine>();
+    };
+    QElapsedTimer scripted;
+    scripted.start();
+    for (int i = 0; i < count; ++i) {
+        if (CBrowserView* view = application.CreateBrowserWindow(0, true, true))
+            view->Navigate(url);
+    }
+    std::printf("own time per window, engine without page: %.3f ms\n",
+                double(scripted.nsecsElapsed()) / 1e6 / double(count));
+    CBrowserView::engineFactory() = {};
+    if (CMainFrame* frame = application.MainFrame())
+        frame->CloseForSessionEnd();
+    application.ExitInstance();
+    return first && all ? 0 : 2;
+}
