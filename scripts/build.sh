@@ -30,6 +30,10 @@ esac
 if [[ ! -f "$dir/build.ninja" ]]; then
     cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${flags[@]}"
 fi
+# Qt's moc step only rescans when its stamp is gone: a header that newly
+# declares Q_OBJECT would otherwise be missed by an incremental build.
+find "$dir" -path '*_autogen/timestamp' -delete 2>/dev/null || true
+
 # One build at a time on this machine: several build trees share the cores.
 lock=/tmp/quorrelin-build.lock
 if [[ $# -gt 0 ]]; then

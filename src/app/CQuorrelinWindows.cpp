@@ -4,6 +4,7 @@
 // address box).
 
 #include "addressbar/CAddressBar.h"
+#include "addressbar/CAddressBarCommands.h"
 #include "app/CCheckMessageBox.h"
 #include "app/CDocTemplate.h"
 #include "app/CQuorrelin.h"
@@ -76,6 +77,11 @@ void CQuorrelin::ConnectMainFrame() {
             return std::nullopt;
         return view->HistoryPrompt(id);
     });
+    // The quick commands and the auto-close list travel by mail too.
+    mainFrame_->AddressCommands()->SetListMailer(
+        [this](const QString& subject, const QString& path, const QString& name) {
+            return SendMail(SendMailRequest{subject, QString(), path, name});
+        });
 }
 
 void CQuorrelin::FillHistoryMenu(bool forward) {
