@@ -182,7 +182,9 @@ bool CAddressComboBox::SetText(const QString& text, bool selectAll) {
         return false;
     if (lineEdit()->text() != text)
         lineEdit()->setText(text);
-    if (selectAll)
+    // With the focus in the box the user is about to type: keep the whole
+    // text selected so that typing replaces it rather than joining it.
+    if (selectAll || HasFocus())
         lineEdit()->selectAll();
     else
         lineEdit()->setCursorPosition(0);

@@ -86,9 +86,12 @@ TEST_F(AddressBarTest, ThePageNeverReplacesTextTheUserIsTyping) {
     // Focus alone is no edit: the page's addresses still show.
     bar.SetAddressText(QStringLiteral("http://loading.example/"), true);
     EXPECT_EQ(text(bar), QStringLiteral("http://loading.example/"));
-
+    // ... and stay selected, so that typing replaces them instead of being
+    // put in front of an address that arrived after the focus.
+    bar.SetAddressText(QStringLiteral("about:blank"), false);
     QTest::keyClicks(bar.ComboBox(), QStringLiteral("my own"));
     const QString typed = text(bar);
+    EXPECT_EQ(typed, QStringLiteral("my own"));
     bar.SetAddressText(QStringLiteral("http://loaded.example/"), false);
     bar.SetAddressText(QString());
     EXPECT_EQ(text(bar), typed);
