@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 
 using namespace res;
@@ -53,6 +55,39 @@ TEST(BusyAnimationTest, PlayerLoopsWhileOnAndRestsOnFrameZeroWhenOff) {
     const qsizetype announced = changed.size();
     player.stop();
     EXPECT_EQ(changed.size(), announced);
+}
+
+// Frames that are dear to show (a window composing many page views) must
+// not keep the event loop busy: the player waits a multiple of what a frame
+// cost before the next one, while cheap frames keep the normal pace.
+TEST(BusyAnimationTest, PlayerYieldsTheEventLoopWhenFramesAreDear) {
+    BusyAnimationPlayer player(BusyAnimation::kControlSize, 1.0);
+    qint64 drawingMs = 0;
+    int frames = 0;
+    QObject::connect(&player, &BusyAnimationPlayer::frameChanged, [&] {
+        QElapsedTimer drawing;
+        drawing.start();
+        while (drawing.elapsed() < 60) {
+        }
+        drawingMs += drawing.elapsed();
+        ++frames;
+    });
+    QElapsedTimer wall;
+    wall.start();
+    player.start();
+    while (wall.elapsed() < 1500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    player.stop();
+    EXPECT_GE(frames, 2);
+    EXPECT_LT(double(drawingMs) / double(wall.elapsed()), 0.4);
+
+    BusyAnimationPlayer cheap(BusyAnimation::kControlSize, 1.0);
+    QSignalSpy changed(&cheap, &BusyAnimationPlayer::frameChanged);
+    cheap.start();
+    wall.restart();
+    while (wall.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_GE(changed.size(), 8);
 }
 
 TEST(BackgroundTileTest, OpaqueAndSubtle) {
