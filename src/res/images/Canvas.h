@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -26,6 +27,14 @@ public:
     QPixmap takePixmap();
 
     static qreal clampRatio(qreal devicePixelRatio);
+    // An icon holding draw's picture at pixel ratios 1 and 2.
+    template <class Draw>
+    static QIcon iconAtRatios(Draw draw) {
+        QIcon icon;
+        icon.addPixmap(draw(1.0));
+        icon.addPixmap(draw(2.0));
+        return icon;
+    }
 
 private:
     qreal m_ratio;

@@ -28,10 +28,7 @@ QPixmap ExplorerTabImages::image(int index, qreal devicePixelRatio) {
 QIcon ExplorerTabImages::icon(int index) {
     if (index < 0 || index >= kCount)
         return {};
-    QIcon result;
-    result.addPixmap(image(index, 1.0));
-    result.addPixmap(image(index, 2.0));
-    return result;
+    return Canvas::iconAtRatios([index](qreal ratio) { return image(index, ratio); });
 }
 
 } // namespace res
