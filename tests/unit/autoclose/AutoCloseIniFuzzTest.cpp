@@ -2,6 +2,8 @@
 #include "browser/AutoCloseList.h"
 #include "platform/ini/IniTextReader.h"
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -29,30 +31,8 @@ const QByteArray kTokens[] = {"Address=",
                               "\xEF\xBB\xBF",
                               "\xFF\xFE"};
 
-QByteArray mutate(QByteArray data, std::mt19937& rng) {
-    const int edits = rng() % 4 == 0 ? int(rng() % 8) + 2 : 1;
-    for (int e = 0; e < edits; ++e) {
-        const int at = data.isEmpty() ? 0 : int(rng() % data.size());
-        switch (rng() % 5) {
-        case 0:
-            if (!data.isEmpty())
-                data[at] = static_cast<char>(rng() & 0xFF);
-            break;
-        case 1:
-            data.insert(at, kTokens[rng() % std::size(kTokens)]);
-            break;
-        case 2:
-            data.remove(at, int(rng() % 16) + 1);
-            break;
-        case 3:
-            data.insert(at, data.mid(at, int(rng() % 40) + 1));
-            break;
-        default:
-            data.truncate(at);
-            break;
-        }
-    }
-    return data;
+QByteArray mutate(const QByteArray& data, std::mt19937& rng) {
+    return testenv::mutateBytes(data, rng, kTokens);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/ini/IniTextReader.h"
 #include "quickcommands/QuickCommandStore.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,10 @@ using platform::IniWriteStatus;
 namespace {
 
 QString writeFile(const QByteArray& bytes) {
-    const QString path = testenv::freshDir("qc") + "/QuickCommands.ini";
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
+    return testenv::writeTestFile(QStringLiteral("QuickCommands.ini"), bytes);
 }
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray contentOf(const QString& path) { return testenv::readTestFile(path); }
 
 QList<QuickCommand> parse(const QByteArray& bytes, platform::IniImportResult* result = nullptr) {
     platform::IniTextReader reader;
