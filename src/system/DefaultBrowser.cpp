@@ -4,9 +4,11 @@
 #include "platform/registry/RegTransaction.h"
 #include "system/CommandRunner.h"
 #include "system/DesktopAssociation.h"
+#include "system/ProgramFolders.h"
 #include "system/RegistryRead.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <utility>
 
@@ -65,6 +67,8 @@ bool DefaultBrowser::makeDefault() {
         }
         written = written && transaction.commit() == platform::ERROR_SUCCESS;
     }
-    desktopRegistered_ = registerDesktopDefault(programPath_, *runner_);
+    const ProgramFolders folders(QFileInfo(programPath_).absolutePath());
+    desktopRegistered_ = registerDesktopDefault(programPath_, *runner_,
+                                                !folders.installedDesktopEntry().isEmpty());
     return written;
 }

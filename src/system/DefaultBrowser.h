@@ -11,7 +11,8 @@ class Registry;
 
 // The association that makes this program the default browser: shell verbs
 // under HKEY_CLASSES_ROOT for the page and protocol classes, and on the
-// desktop a .desktop entry made the handler through xdg-mime.
+// desktop a .desktop entry made the default browser (the installed entry
+// when the program runs from an installed tree).
 class DefaultBrowser {
 public:
     // The verb name and its menu text.
@@ -22,8 +23,9 @@ public:
                                                    u"gopher"};
 
     // programPath: the absolute path of the program the association starts;
-    // empty means the running program. runner: runs xdg-mime; null means a
-    // real process runner owned here. registry null means the process's own.
+    // empty means the running program. runner: runs xdg-settings and
+    // xdg-mime; null means a real process runner owned here. registry null
+    // means the process's own.
     // runner and registry must outlive this object.
     explicit DefaultBrowser(QString programPath = QString(), ICommandRunner* runner = nullptr,
                             platform::Registry* registry = nullptr);
@@ -39,7 +41,7 @@ public:
     bool isDefault() const;
 
     // Writes the verb keys for every class of kClasses in one transaction,
-    // then (best effort) installs the desktop entry and runs xdg-mime.
+    // then (best effort) makes the desktop entry the default browser.
     // Returns whether the registry part succeeded; the desktop part never
     // makes it fail. desktopRegistered() tells how the desktop part went.
     bool makeDefault();

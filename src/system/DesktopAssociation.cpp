@@ -84,12 +84,19 @@ bool installDesktopEntry(const QString& programPath, QString* error) {
     return true;
 }
 
-bool registerDesktopDefault(const QString& programPath, ICommandRunner& runner) {
-    if (!installDesktopEntry(programPath))
+bool registerDesktopDefault(const QString& programPath, ICommandRunner& runner,
+                            bool useInstalledEntry) {
+    if (!useInstalledEntry && !installDesktopEntry(programPath))
         return false;
-    const QStringList arguments = {
-        QStringLiteral("default"), QString::fromLatin1(kDesktopEntryName),
-        QStringLiteral("text/html"), QStringLiteral("x-scheme-handler/http"),
-        QStringLiteral("x-scheme-handler/https")};
-    return runner.run(QStringLiteral("xdg-mime"), arguments, kXdgMimeTimeoutMs) == 0;
+    const QString entry = QString::fromLatin1(kDesktopEntryName);
+    // xdg-settings knows each desktop's own way of naming the default
+    // browser; xdg-mime only sets the types, which every desktop reads.
+    const QStringList settingsArguments = {QStringLiteral("set"),
+                                           QStringLiteral("default-web-browser"), entry};
+    if (runner.run(QStringLiteral("xdg-settings"), settingsArguments, kXdgMimeTimeoutMs) == 0)
+        return true;
+    const QStringList mimeArguments = {
+        QStringLiteral("default"), entry, QStringLiteral("text/html"),
+        QStringLiteral("x-scheme-handler/http"), QStringLiteral("x-scheme-handler/https")};
+    return runner.run(QStringLiteral("xdg-mime"), mimeArguments, kXdgMimeTimeoutMs) == 0;
 }

@@ -6,7 +6,8 @@ class ICommandRunner;
 
 // Makes the program the desktop's handler for web pages and http/https
 // links: a "quorrelin.desktop" entry in $XDG_DATA_HOME/applications (default
-// ~/.local/share/applications) and `xdg-mime default` for its types.
+// ~/.local/share/applications), or the installed one, made the default
+// browser with xdg-settings or, failing that, xdg-mime.
 //
 // Everything here is best effort: the caller's registry association stands
 // even when the desktop refuses.
@@ -27,8 +28,13 @@ QString desktopApplicationsDir();
 // in error when given, when it cannot be written.
 bool installDesktopEntry(const QString& programPath, QString* error = nullptr);
 
-// Installs the entry and asks xdg-mime (through runner, waiting at most
-// kXdgMimeTimeoutMs) to make it the default for text/html and the http and
-// https schemes. True only when both worked; a missing or failing xdg-mime
-// just gives false.
-bool registerDesktopDefault(const QString& programPath, ICommandRunner& runner);
+// Makes the entry the desktop's default browser. Without useInstalledEntry
+// the user's own entry is written first (the program runs from a build tree,
+// or from a tree that installed none); with it, the entry an installation
+// put into the system's applications folder is used as it is. Then asks
+// `xdg-settings set default-web-browser`, and when that is missing or fails,
+// `xdg-mime default` for text/html and the http and https schemes (each
+// through runner, waiting at most kXdgMimeTimeoutMs). True when the entry is
+// in place and one of the two calls worked.
+bool registerDesktopDefault(const QString& programPath, ICommandRunner& runner,
+                            bool useInstalledEntry = false);

@@ -4,6 +4,7 @@
 #include "res/images/Canvas.h"
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QTransform>
 
 #include <algorithm>
@@ -14,6 +15,11 @@ namespace res {
 namespace {
 
 int clampSize(int size) { return std::clamp(size, 8, 512); }
+
+QPainterPath strokeOutline(const QPainterPath& path, const QPen& pen) {
+    QPainterPathStroker stroker(pen);
+    return stroker.createStroke(path).simplified();
+}
 
 // The application's mark: a blue rounded tile holding a white globe circled
 // by an amber orbit with a light on it.
@@ -35,40 +41,37 @@ void drawAppMark(QPainter& p, qreal s) {
     const QPainterPath orbitPath = turn.map(orbit);
     const QPen orbitPen(QColor(0xFBBF24), line, Qt::SolidLine, Qt::RoundCap);
 
-    // Back half of the orbit, the globe, then the front half over it.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(orbitPen);
-    p.save();
-    p.setClipRect(QRectF(0, 0, s, centre.y()));
-    p.drawPath(orbitPath);
-    p.restore();
+    // Back half of the orbit, the globe, then the front half over it. The
+    // halves and the globe's lines are cut by path intersection rather than
+    // clipping, so the drawing exports to SVG unchanged.
+    const QPainterPath orbitOutline = strokeOutline(orbitPath, orbitPen);
+    QPainterPath upper;
+    upper.addRect(QRectF(0, 0, s, centre.y()));
+    QPainterPath lower;
+    lower.addRect(QRectF(0, centre.y(), s, s - centre.y()));
+    p.fillPath(orbitOutline.intersected(upper), orbitPen.color());
 
     QPainterPath disc = glyph::circlePath(centre, r);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 60));
     p.drawPath(disc);
-    p.save();
-    p.setClipPath(disc);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 220), line * 0.7));
-    p.drawEllipse(centre, r * 0.42, r);
+    QPainterPath grid;
+    grid.addEllipse(centre, r * 0.42, r);
     if (s >= 24) {
-        p.drawLine(QPointF(centre.x(), centre.y() - r), QPointF(centre.x(), centre.y() + r));
-        p.drawLine(QPointF(centre.x() - r, centre.y()), QPointF(centre.x() + r, centre.y()));
-        p.drawLine(QPointF(centre.x() - r, centre.y() - r * 0.5),
-                   QPointF(centre.x() + r, centre.y() - r * 0.5));
-        p.drawLine(QPointF(centre.x() - r, centre.y() + r * 0.5),
-                   QPointF(centre.x() + r, centre.y() + r * 0.5));
+        for (const qreal dy : {-0.5, 0.0, 0.5}) {
+            grid.moveTo(centre.x() - r, centre.y() + r * dy);
+            grid.lineTo(centre.x() + r, centre.y() + r * dy);
+        }
+        grid.moveTo(centre.x(), centre.y() - r);
+        grid.lineTo(centre.x(), centre.y() + r);
     }
-    p.restore();
+    const QPen gridPen(QColor(255, 255, 255, 220), line * 0.7);
+    p.fillPath(strokeOutline(grid, gridPen).intersected(disc), gridPen.color());
+    p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour::white(), line));
     p.drawPath(disc);
 
-    p.setPen(orbitPen);
-    p.save();
-    p.setClipRect(QRectF(0, centre.y(), s, s));
-    p.drawPath(orbitPath);
-    p.restore();
+    p.fillPath(orbitOutline.intersected(lower), orbitPen.color());
 
     const QPointF light = turn.map(QPointF(s * 0.43 * 0.72, s * 0.13 * 0.69));
     p.setPen(QPen(QColor(0xC2410C), std::max(0.8, s / 64.0)));
@@ -98,6 +101,13 @@ QIcon iconOf(const std::function<QPixmap(int, qreal)>& image, std::initializer_l
 }
 
 } // namespace
+
+void AppIcons::paintAppMark(QPainter& painter, qreal size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawAppMark(painter, size);
+    painter.restore();
+}
 
 QPixmap AppIcons::appImage(int size, qreal devicePixelRatio) {
     const int logical = clampSize(size);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 
 namespace res {
@@ -12,6 +13,10 @@ namespace res {
 class AppIcons {
 public:
     static QPixmap appImage(int size, qreal devicePixelRatio = 1.0);
+    // Paints the application's mark into a size x size square at the
+    // painter's origin, on any paint device (the icon files are rendered
+    // from it at build time, the scalable one as SVG).
+    static void paintAppMark(QPainter& painter, qreal size);
     static QIcon appIcon();
 
     static QPixmap windowImage(int engine, int size, qreal devicePixelRatio = 1.0);

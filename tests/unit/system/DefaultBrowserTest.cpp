@@ -3,13 +3,16 @@
 #include "support/TestEnv.h"
 #include "system/CommandRunner.h"
 #include "system/DesktopAssociation.h"
+#include "system/ProgramFolders.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 using namespace platform;
@@ -27,10 +30,13 @@ public:
     };
     std::vector<Call> calls;
     int result = 0;
+    // Exit codes of single programs, before result.
+    std::map<QString, int> results;
 
     int run(const QString& program, const QStringList& arguments, int timeoutMs) override {
         calls.push_back({program, arguments, timeoutMs});
-        return result;
+        const auto found = results.find(program);
+        return found == results.end() ? result : found->second;
     }
 };
 
@@ -92,15 +98,14 @@ TEST_F(DefaultBrowserTest, CheckIgnoresCaseButNeedsOurVerbAsTheDefault) {
     EXPECT_FALSE(browser.isDefault());
 }
 
-TEST_F(DefaultBrowserTest, DesktopEntryIsInstalledAndXdgMimeAsked) {
+TEST_F(DefaultBrowserTest, DesktopEntryIsInstalledAndMadeTheDefaultBrowser) {
     DefaultBrowser browser(kProgram, &runner);
     ASSERT_TRUE(browser.makeDefault());
     EXPECT_TRUE(browser.desktopRegistered());
     ASSERT_EQ(runner.calls.size(), 1u);
-    EXPECT_EQ(runner.calls[0].program, "xdg-mime");
+    EXPECT_EQ(runner.calls[0].program, "xdg-settings");
     EXPECT_EQ(runner.calls[0].arguments,
-              (QStringList{"default", "quorrelin.desktop", "text/html", "x-scheme-handler/http",
-                           "x-scheme-handler/https"}));
+              (QStringList{"set", "default-web-browser", "quorrelin.desktop"}));
     EXPECT_GT(runner.calls[0].timeoutMs, 0);
 
     const QString entry = readFile(entryPath());
@@ -109,6 +114,35 @@ TEST_F(DefaultBrowserTest, DesktopEntryIsInstalledAndXdgMimeAsked) {
                              "MimeType=text/html;x-scheme-handler/http;x-scheme-handler/https;\n",
                              "Categories=Network;WebBrowser;\n", "Icon="})
         EXPECT_TRUE(entry.contains(QString::fromLatin1(line))) << line;
+}
+
+TEST_F(DefaultBrowserTest, WithoutXdgSettingsTheTypesAreSetWithXdgMime) {
+    runner.results["xdg-settings"] = -1; // missing, as on a bare window manager
+    DefaultBrowser browser(kProgram, &runner);
+    ASSERT_TRUE(browser.makeDefault());
+    EXPECT_TRUE(browser.desktopRegistered());
+    ASSERT_EQ(runner.calls.size(), 2u);
+    EXPECT_EQ(runner.calls[1].program, "xdg-mime");
+    EXPECT_EQ(runner.calls[1].arguments,
+              (QStringList{"default", "quorrelin.desktop", "text/html", "x-scheme-handler/http",
+                           "x-scheme-handler/https"}));
+}
+
+TEST_F(DefaultBrowserTest, AnInstalledProgramUsesTheInstalledEntry) {
+    const QString prefix = testenv::freshDir("prefix");
+    ASSERT_TRUE(QDir().mkpath(prefix + "/bin"));
+    ASSERT_TRUE(QDir().mkpath(prefix + "/share/applications"));
+    QFile installed(prefix + "/share/applications/quorrelin.desktop");
+    ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+    installed.close();
+
+    DefaultBrowser browser(prefix + "/bin/quorrelin", &runner);
+    ASSERT_TRUE(browser.makeDefault());
+    EXPECT_TRUE(browser.desktopRegistered());
+    // No entry of the user's own shadows the installed one.
+    EXPECT_FALSE(QFile::exists(entryPath()));
+    ASSERT_EQ(runner.calls.size(), 1u);
+    EXPECT_EQ(runner.calls[0].arguments.last(), "quorrelin.desktop");
 }
 
 TEST_F(DefaultBrowserTest, FailingDesktopStillLeavesTheRegistryAssociation) {
@@ -155,4 +189,30 @@ TEST(ProcessRunner, ReportsExitCodesAndNeverWaitsPastTheTimeOut) {
     timer.start();
     EXPECT_EQ(runner.run("sleep", {"30"}, 300), -1);
     EXPECT_LT(timer.elapsed(), 5000);
+}
+
+TEST(ProgramFolders, FindCompanionsInTheBuildTreeAndInAnInstalledTree) {
+    const QString build = testenv::freshDir("build") + "/src";
+    ASSERT_TRUE(QDir().mkpath(build));
+    const ProgramFolders inBuild(build);
+    EXPECT_FALSE(inBuild.isInstalled());
+    EXPECT_EQ(inBuild.pluginFolder(), build);
+    EXPECT_EQ(inBuild.helpFolder(), build + "/help");
+    EXPECT_EQ(inBuild.installedDesktopEntry(), QString());
+
+    const QString prefix = testenv::freshDir("usr");
+    for (const char* dir : {"/bin", "/lib/quorrelin", "/share/quorrelin/help",
+                            "/share/applications"})
+        ASSERT_TRUE(QDir().mkpath(prefix + dir));
+    QFile entry(prefix + "/share/applications/quorrelin.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.close();
+    // The folder is given with a trailing "/." as applicationDirPath may not
+    // be: paths come back cleaned.
+    const ProgramFolders installed(prefix + "/bin/.");
+    EXPECT_TRUE(installed.isInstalled());
+    EXPECT_EQ(installed.pluginFolder(), prefix + "/lib/quorrelin");
+    EXPECT_EQ(installed.helpFolder(), prefix + "/share/quorrelin/help");
+    EXPECT_EQ(installed.installedDesktopEntry(),
+              prefix + "/share/applications/quorrelin.desktop");
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's companions live, found from the running program's own
+// folder so that the build tree and an installed tree both work:
+//
+//   installed   <prefix>/bin/quorrelin
+//               <prefix>/lib/quorrelin/        plug-ins and the search hook
+//               <prefix>/share/quorrelin/help/ help pages
+//               <prefix>/share/applications/quorrelin.desktop
+//   build tree  build/src/quorrelin with the plug-ins beside it and the help
+//               pages in build/src/help/
+//
+// Every function takes the program's folder (QCoreApplication's
+// applicationDirPath() when empty) so tests can point it at a made-up tree.
+// The results are absolute paths without a trailing slash; nothing is
+// created.
+class ProgramFolders {
+public:
+    explicit ProgramFolders(QString programDir = QString());
+
+    // True when the program runs from an installed tree: a
+    // lib/quorrelin folder or a share/quorrelin folder stands beside bin/.
+    bool isInstalled() const;
+
+    // The folder of the shared libraries the program loads at run time.
+    QString pluginFolder() const;
+    // The folder of the help pages.
+    QString helpFolder() const;
+    // The installed desktop entry, or empty when the program does not run
+    // from a tree that installed one.
+    QString installedDesktopEntry() const;
+
+    const QString& programDir() const { return programDir_; }
+
+private:
+    QString prefixPath(const char* relative) const;
+
+    QString programDir_;
+};
