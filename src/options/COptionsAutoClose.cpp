@@ -16,7 +16,7 @@
 COptionsAutoClose::COptionsAutoClose(CAppSettings& settings, QWidget* parent)
     : COptionsListPage(DialogId, QStringLiteral("自动关闭列表"), settings, ListControl, parent) {}
 
-void COptionsAutoClose::OnInitPage() {
+void COptionsAutoClose::OnBuildPage() {
     auto* layout = new QVBoxLayout(this);
     m_closePopups = makeCheck(ClosePopupsControl,
                               QStringLiteral("自动关闭所有弹出式窗口(&A)（包括下表内的地址）"));
@@ -24,6 +24,9 @@ void COptionsAutoClose::OnInitPage() {
     buildList(layout,
               {{res::loadString(sid::LinkColumn), 300}, {res::loadString(sid::StateColumn), 80, true}},
               false);
+}
+
+void COptionsAutoClose::OnInitPage() {
     m_closePopups->setChecked(settings().ClosePopups != 0);
     m_entries = settings().AutoClose;
     refill();

@@ -28,6 +28,7 @@ public:
     const QStringList& Entries() const { return m_entries; }
 
 protected:
+    void OnBuildPage() override;
     void OnInitPage() override;
     int rowCount() const override { return static_cast<int>(m_entries.size()); }
     QStringList rowTexts(int row) const override;

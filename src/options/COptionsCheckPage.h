@@ -18,6 +18,7 @@ public:
     QList<int> ApplyCategories() const override { return m_categories; }
 
 protected:
+    void OnBuildPage() override;
     void OnInitPage() override;
 
 private:

@@ -65,7 +65,7 @@ COptionsGeneral::COptionsGeneral(CAppSettings& settings, const OptionsEnvironmen
     : COptionsPage(DialogId, QStringLiteral("常规"), settings, parent),
       m_environment(environment) {}
 
-void COptionsGeneral::OnInitPage() {
+void COptionsGeneral::OnBuildPage() {
     auto* layout = new QVBoxLayout(this);
     buildStartGroup();
     layout->addWidget(Control(kStartGroup));
@@ -78,7 +78,9 @@ void COptionsGeneral::OnInitPage() {
     buttonRow->addStretch(1);
     layout->addLayout(buttonRow);
     layout->addStretch(1);
+}
 
+void COptionsGeneral::OnInitPage() {
     const CAppSettings& s = settings();
     m_checks.read(s);
     ControlAs<QLineEdit>(kIeHomePage)->setText(m_environment.homePage ? m_environment.homePage()
@@ -111,11 +113,11 @@ void COptionsGeneral::buildStartGroup() {
         grid->addWidget(radio, row, 0);
         if (entry.mode == 1) {
             auto* countRow = new QHBoxLayout;
-            QLineEdit* count = makeEdit(kRecentCount);
-            count->setMaxLength(3);
-            count->setMaximumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+            QLineEdit* count = makeNumberEdit(kRecentCount, 3);
             countRow->addWidget(count);
-            countRow->addWidget(new QLabel(QStringLiteral("个窗口(&R)"), group));
+            auto* unit = new QLabel(QStringLiteral("个窗口(&R)"), group);
+            unit->setBuddy(count);
+            countRow->addWidget(unit);
             countRow->addStretch(1);
             grid->addLayout(countRow, row, 1);
         } else if (entry.mode == 2) {
@@ -123,7 +125,9 @@ void COptionsGeneral::buildStartGroup() {
             home->setReadOnly(true); // the browser's own setting, shown only
             grid->addWidget(home, row, 1);
         } else if (entry.mode == 3) {
-            grid->addWidget(makeEdit(kCustomPage), row, 1);
+            QLineEdit* custom = makeEdit(kCustomPage);
+            custom->setMinimumWidth(custom->fontMetrics().averageCharWidth() * 32);
+            grid->addWidget(custom, row, 1);
         } else if (entry.mode == 5) {
             QPushButton* choose = makeButton(kChooseGroups, QStringLiteral("选择快捷组(&L)..."));
             connect(choose, &QPushButton::clicked, this, &COptionsGeneral::chooseLinkGroups);

@@ -35,6 +35,7 @@ public:
     const QList<bool>& StartupMarks() const { return m_marks; }
 
 protected:
+    void OnBuildPage() override;
     void OnInitPage() override;
 
 private:

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -24,8 +25,14 @@ void COptionsListPage::buildList(QVBoxLayout* top, const QList<Column>& columns,
     m_list->setAllColumnsShowFocus(true);
     m_list->setColumnCount(static_cast<int>(columns.size()));
     QStringList titles;
-    for (const Column& column : columns)
+    int width = 0;
+    for (const Column& column : columns) {
         titles << column.title;
+        width += column.width;
+    }
+    // Every column shows without scrolling.
+    m_list->setMinimumWidth(width + 2 * m_list->frameWidth() +
+                            m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     m_list->setHeaderLabels(titles);
     for (int i = 0; i < columns.size(); ++i) {
         m_list->setColumnWidth(i, columns[i].width);

@@ -32,13 +32,23 @@ QFont COptionsPage::PageFont() {
     return font;
 }
 
+void COptionsPage::Build() {
+    if (m_built)
+        return;
+    m_built = true;
+    m_initializing = true;
+    setFont(PageFont());
+    OnBuildPage();
+    m_initializing = false;
+}
+
 void COptionsPage::Initialize() {
     if (m_initialized)
         return;
+    Build();
     m_initialized = true;
     m_initializing = true;
     OnInitPage();
-    setFont(PageFont());
     m_initializing = false;
 }
 
@@ -76,6 +86,14 @@ QLineEdit* COptionsPage::makeEdit(int id) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::number(id));
     connect(edit, &QLineEdit::textChanged, this, &COptionsPage::markModified);
+    return edit;
+}
+
+QLineEdit* COptionsPage::makeNumberEdit(int id, int digits) {
+    QLineEdit* edit = makeEdit(id);
+    edit->setMaxLength(digits);
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(digits + 2, QLatin1Char('0'))) +
+                          12);
     return edit;
 }
 

@@ -33,7 +33,11 @@ public:
     int DialogId() const { return m_dialogId; }
     const QString& Title() const { return m_title; }
 
-    // Fills the controls from the settings once; later calls do nothing.
+    // Makes the controls (the sheet does so for every page at once, so it
+    // takes the size of the largest page); later calls do nothing.
+    void Build();
+    // Fills the controls from the settings once, the first time the page is
+    // shown; later calls do nothing.
     void Initialize();
     bool IsInitialized() const { return m_initialized; }
 
@@ -61,6 +65,7 @@ signals:
     void modifiedChanged(bool modified);
 
 protected:
+    virtual void OnBuildPage() = 0;
     virtual void OnInitPage() = 0;
 
     CAppSettings& settings() const { return m_settings; }
@@ -73,6 +78,8 @@ protected:
     QCheckBox* makeCheck(int id, const QString& text);
     QRadioButton* makeRadio(int id, const QString& text);
     QLineEdit* makeEdit(int id);
+    // An edit for a number of at most digits digits, just wide enough.
+    QLineEdit* makeNumberEdit(int id, int digits);
     QPushButton* makeButton(int id, const QString& text);
 
     // Shows message 51486 for the range min..max with the stop icon and
@@ -85,6 +92,7 @@ private:
     int m_dialogId;
     QString m_title;
     CAppSettings& m_settings;
+    bool m_built = false;
     bool m_initialized = false;
     bool m_initializing = false;
     bool m_modified = false;

@@ -65,7 +65,7 @@ COptionsWindows::COptionsWindows(CAppSettings& settings, const OptionsEnvironmen
     : COptionsPage(DialogId, QStringLiteral("窗口"), settings, parent),
       m_environment(environment) {}
 
-void COptionsWindows::OnInitPage() {
+void COptionsWindows::OnBuildPage() {
     auto* layout = new QVBoxLayout(this);
     m_checks.build(topChecks(), layout,
                    [this](int id, const QString& text) { return makeCheck(id, text); });
@@ -76,7 +76,17 @@ void COptionsWindows::OnInitPage() {
     layout->addWidget(buildTabGroup());
     layout->addWidget(buildClosedWindows());
     layout->addStretch(1);
+    connect(ControlAs<QCheckBox>(kOpenInNewWindow), &QCheckBox::toggled, this,
+            &COptionsWindows::enableEngines);
+    connect(ControlAs<QCheckBox>(kFixedWidth), &QCheckBox::toggled, this,
+            &COptionsWindows::enableTabWidth);
+    connect(ControlAs<QCheckBox>(kSingleLine), &QCheckBox::toggled, this,
+            &COptionsWindows::onSingleLineClicked);
+    connect(ControlAs<QCheckBox>(kRememberClosed), &QCheckBox::toggled, this,
+            &COptionsWindows::enableClosedWindows);
+}
 
+void COptionsWindows::OnInitPage() {
     const CAppSettings& s = settings();
     m_checks.read(s);
     m_engines->button(s.OpenWindowType() == 1 ? 1 : 0)->setChecked(true);
@@ -90,15 +100,6 @@ void COptionsWindows::OnInitPage() {
     enableEngines();
     enableTabWidth();
     enableClosedWindows();
-
-    connect(ControlAs<QCheckBox>(kOpenInNewWindow), &QCheckBox::toggled, this,
-            &COptionsWindows::enableEngines);
-    connect(ControlAs<QCheckBox>(kFixedWidth), &QCheckBox::toggled, this,
-            &COptionsWindows::enableTabWidth);
-    connect(ControlAs<QCheckBox>(kSingleLine), &QCheckBox::toggled, this,
-            &COptionsWindows::onSingleLineClicked);
-    connect(ControlAs<QCheckBox>(kRememberClosed), &QCheckBox::toggled, this,
-            &COptionsWindows::enableClosedWindows);
 }
 
 QWidget* COptionsWindows::buildEngineGroup() {
@@ -140,9 +141,7 @@ QWidget* COptionsWindows::buildTabGroup() {
     QRadioButton* fit = makeRadio(kWidthFit, QStringLiteral("自动调节标签宽度(&U)(只用于单行标签)"));
     m_widthTypes->addButton(fixed, 0);
     m_widthTypes->addButton(fit, 1);
-    QLineEdit* width = makeEdit(kWidthEdit);
-    width->setMaxLength(3);
-    width->setMaximumWidth(width->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    QLineEdit* width = makeNumberEdit(kWidthEdit, 3);
     QPushButton* standard = makeButton(kWidthDefault, QStringLiteral("默认"));
     connect(standard, &QPushButton::clicked, this,
             [width] { width->setText(QStringLiteral("90")); });
@@ -166,12 +165,12 @@ QWidget* COptionsWindows::buildClosedWindows() {
     column->setContentsMargins(0, 0, 0, 0);
     auto* row = new QHBoxLayout;
     QCheckBox* remember = makeCheck(kRememberClosed, QStringLiteral("记住最近关闭的"));
-    QLineEdit* count = makeEdit(kClosedCount);
-    count->setMaxLength(3);
-    count->setMaximumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    QLineEdit* count = makeNumberEdit(kClosedCount, 3);
     row->addWidget(remember);
     row->addWidget(count);
-    row->addWidget(new QLabel(QStringLiteral("个窗口(&R) [1 - 100]"), box));
+    auto* unit = new QLabel(QStringLiteral("个窗口(&R) [1 - 100]"), box);
+    unit->setBuddy(count);
+    row->addWidget(unit);
     row->addStretch(1);
     column->addLayout(row);
     column->addWidget(makeCheck(kReopenInNew, QStringLiteral("总是用新窗口打开最近关闭的窗口(&L)")));

@@ -30,6 +30,7 @@ public:
     QList<int> ApplyCategories() const override { return {1}; }
 
 protected:
+    void OnBuildPage() override;
     void OnInitPage() override;
 
 private:

@@ -2,8 +2,6 @@
 
 #include "app/CAppSettings.h"
 #include "app/CCheckMessageBox.h"
-#include "framework/DialogRunner.h"
-#include "framework/ScriptedAnswer.h"
 #include "framework/WaitCursor.h"
 #include "options/COptionsAdvanced.h"
 #include "options/COptionsAutoClose.h"
@@ -60,6 +58,7 @@ CQuorrelinOptions::CQuorrelinOptions(QWidget* parent, CAppSettings& settings,
 }
 
 void CQuorrelinOptions::addPage(COptionsPage* page) {
+    page->Build();
     m_pages.append(page);
     m_tabs->addTab(page, page->Title());
     connect(page, &COptionsPage::modifiedChanged, this, &CQuorrelinOptions::updateApply);
@@ -144,20 +143,7 @@ bool CQuorrelinOptions::Ok() {
 }
 
 int CQuorrelinOptions::applyScriptedAnswer(const ScriptedAnswer& answer) {
-    if (answer.act)
-        return answer.act(*this);
-    setResult(QDialog::Rejected);
-    if (answer.result == IDOK || answer.result == QDialog::Accepted) {
-        Ok();
-        return result();
-    }
-    if (answer.result == IDCANCEL || answer.result == ScriptedAnswer::Escape ||
-        answer.result == QDialog::Rejected) {
-        reject();
-        return result();
-    }
-    return DialogRunner::instance().scriptError(
-        QStringLiteral("the sheet has no button %1").arg(answer.result));
+    return applyOkCancel(*this, answer, [this] { Ok(); });
 }
 
 QString CQuorrelinOptions::scriptDescription() const {

@@ -2,7 +2,6 @@
 
 #include "app/CCheckMessageBox.h"
 #include "framework/DialogRunner.h"
-#include "framework/ScriptedAnswer.h"
 #include "quickcommands/PredefinedQuickCommands.h"
 #include "res/MessageFormat.h"
 #include "res/StringIds.h"
@@ -44,6 +43,7 @@ CQuickCommandDialog::CQuickCommandDialog(QWidget* parent, const QuickCommand& re
     setWindowTitle(QStringLiteral("快速命令"));
     m_help->setPlainText(res::loadString(sid::QuickCommandHelp));
     m_help->setReadOnly(true);
+    m_help->setMinimumHeight(m_help->fontMetrics().lineSpacing() * 12);
     m_title->setMaxLength(kQuickCommandTitleMaxLength);
     m_command->setMaxLength(kQuickCommandCommandMaxLength);
     m_url->setMaxLength(kQuickCommandUrlMaxLength);
@@ -153,20 +153,7 @@ void CQuickCommandDialog::accept() {
 }
 
 int CQuickCommandDialog::applyScriptedAnswer(const ScriptedAnswer& answer) {
-    if (answer.act)
-        return answer.act(*this);
-    setResult(QDialog::Rejected);
-    if (answer.result == IDOK || answer.result == QDialog::Accepted) {
-        accept();
-        return result();
-    }
-    if (answer.result == IDCANCEL || answer.result == ScriptedAnswer::Escape ||
-        answer.result == QDialog::Rejected) {
-        reject();
-        return result();
-    }
-    return DialogRunner::instance().scriptError(
-        QStringLiteral("the dialog has no button %1").arg(answer.result));
+    return applyOkCancel(*this, answer, [this] { accept(); });
 }
 
 QString CQuickCommandDialog::scriptDescription() const {

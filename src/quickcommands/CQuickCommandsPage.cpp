@@ -15,7 +15,7 @@ CQuickCommandsPage::CQuickCommandsPage(CAppSettings& settings,
     : COptionsListPage(DialogId, QStringLiteral("快速命令"), settings, ListControl, parent),
       m_environment(environment) {}
 
-void CQuickCommandsPage::OnInitPage() {
+void CQuickCommandsPage::OnBuildPage() {
     auto* layout = new QVBoxLayout(this);
     m_searchHook = makeCheck(SearchHookControl,
                              QStringLiteral("在 Internet Explorer 中允许使用快速命令(&Q)"));
@@ -26,6 +26,9 @@ void CQuickCommandsPage::OnInitPage() {
                {res::loadString(sid::TypeHeader), 60},
                {res::loadString(sid::LinkColumn), 200}},
               true);
+}
+
+void CQuickCommandsPage::OnInitPage() {
     const int state = m_environment.searchHookState ? m_environment.searchHookState() : -1;
     m_searchHook->setChecked(state == 1);
     m_searchHook->setEnabled(state != -1);

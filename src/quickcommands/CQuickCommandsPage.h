@@ -32,6 +32,7 @@ public:
     const QList<QuickCommand>& Commands() const { return m_commands; }
 
 protected:
+    void OnBuildPage() override;
     void OnInitPage() override;
     int rowCount() const override { return static_cast<int>(m_commands.size()); }
     QStringList rowTexts(int row) const override;

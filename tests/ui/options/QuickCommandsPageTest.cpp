@@ -68,7 +68,9 @@ TEST_F(QuickCommandsPageTest, ShowsTheCommandsAndTheSearchHookState) {
     QStringList headers;
     for (int column = 0; column < 4; ++column)
         headers << QStringLiteral("%1 %2").arg(list->headerItem()->text(column)).arg(list->columnWidth(column));
-    EXPECT_EQ(headers, QStringList({"标题 80", "命令 60", "类型 60", "链接 200"}));
+    headers.last().chop(4); // the last column takes what is left, at least its width
+    EXPECT_EQ(headers, QStringList({"标题 80", "命令 60", "类型 60", "链接"}));
+    EXPECT_GE(list->columnWidth(3), 200);
     EXPECT_EQ(rows(page), QStringList({"Google|gs|查找|http://g.example/?q=%s",
                                        "News|nw|打开|http://news.example/"}));
     EXPECT_FALSE(checked(page, 10141));
