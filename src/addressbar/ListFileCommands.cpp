@@ -55,6 +55,32 @@ std::optional<QString> askFile(QWidget* parent, FileDialogRequest::Mode mode, un
     return path;
 }
 
+// Asks for a file, reads it with read (which appends to its list) under the
+// wait cursor, runs afterRead when the file was read, and shows countId with
+// the number of entries; a file that cannot be read shows 51531. Returns the
+// number imported, or -1 when cancelled or unreadable.
+int importInteractive(QWidget* parent, unsigned titleId, QStringList filters, unsigned countId,
+                      const std::function<void()>& afterRead,
+                      const std::function<platform::IniImportResult(const QString&)>& read) {
+    const std::optional<QString> path =
+        askFile(parent, FileDialogRequest::Mode::Open, titleId, std::move(filters), nullptr);
+    if (!path)
+        return -1;
+    platform::IniImportResult result;
+    {
+        const WaitCursor wait;
+        result = read(*path);
+        if (result.status == platform::IniReadStatus::Ok && afterRead)
+            afterRead();
+    }
+    if (result.status != platform::IniReadStatus::Ok) {
+        showCannotOpen(parent, *path);
+        return -1;
+    }
+    showCount(parent, countId, result.count);
+    return result.count;
+}
+
 QStringList autoCloseFilters() {
     return {QString::fromUtf8(kAutoCloseFilter), QString::fromUtf8(kAllFilesFilter)};
 }
@@ -84,24 +110,16 @@ bool ExportQuickCommandsToFile(QWidget* parent, const QList<QuickCommand>& comma
 }
 
 int ImportQuickCommandsInteractive(QWidget* parent, CAppSettings& settings) {
-    const std::optional<QString> path =
-        askFile(parent, FileDialogRequest::Mode::Open, sid::ImportQuickCommandsTitle,
-                {QString::fromUtf8(kQuickCommandsImportFilter)}, nullptr);
-    if (!path)
-        return -1;
-    platform::IniImportResult result;
-    {
-        const WaitCursor wait;
-        result = ReadQuickCommandIni(*path, &settings.QuickCommands);
-        if (result.status == platform::IniReadStatus::Ok)
-            settings.Save();
-    }
-    if (result.status != platform::IniReadStatus::Ok) {
-        showCannotOpen(parent, *path);
-        return -1;
-    }
-    showCount(parent, sid::QuickCommandsImported, result.count);
-    return result.count;
+    return ImportQuickCommandsInto(parent, &settings.QuickCommands, [&settings] { settings.Save(); });
+}
+
+int ImportQuickCommandsInto(QWidget* parent, QList<QuickCommand>* commands,
+                            const std::function<void()>& afterRead) {
+    return importInteractive(parent, sid::ImportQuickCommandsTitle,
+                             {QString::fromUtf8(kQuickCommandsImportFilter)},
+                             sid::QuickCommandsImported, afterRead, [commands](const QString& path) {
+                                 return ReadQuickCommandIni(path, commands);
+                             });
 }
 
 // ---- Auto-close list -----------------------------------------------------------------
@@ -126,24 +144,14 @@ bool ExportAutoCloseInteractive(QWidget* parent, const QStringList& list) {
 }
 
 int ImportAutoCloseInteractive(QWidget* parent, CAppSettings& settings) {
-    const std::optional<QString> path =
-        askFile(parent, FileDialogRequest::Mode::Open, sid::ImportAutoCloseTitle,
-                autoCloseFilters(), nullptr);
-    if (!path)
-        return -1;
-    platform::IniImportResult result;
-    {
-        const WaitCursor wait;
-        result = ReadAutoCloseIni(*path, &settings.AutoClose);
-        if (result.status == platform::IniReadStatus::Ok)
-            settings.Save();
-    }
-    if (result.status != platform::IniReadStatus::Ok) {
-        showCannotOpen(parent, *path);
-        return -1;
-    }
-    showCount(parent, sid::AutoCloseImported, result.count);
-    return result.count;
+    return ImportAutoCloseInto(parent, &settings.AutoClose, [&settings] { settings.Save(); });
+}
+
+int ImportAutoCloseInto(QWidget* parent, QStringList* list,
+                        const std::function<void()>& afterRead) {
+    return importInteractive(parent, sid::ImportAutoCloseTitle, autoCloseFilters(),
+                             sid::AutoCloseImported, afterRead,
+                             [list](const QString& path) { return ReadAutoCloseIni(path, list); });
 }
 
 bool AddPageToAutoClose(QWidget* parent, CAppSettings& settings, const QString& address,

@@ -34,6 +34,11 @@ bool ExportQuickCommandsInteractive(QWidget* parent, const QList<QuickCommand>& 
 // of records. A file that cannot be read shows 51531 and changes nothing.
 // Returns the number imported, or -1 when cancelled or unreadable.
 int ImportQuickCommandsInteractive(QWidget* parent, CAppSettings& settings);
+// The same into any list (an options page's working copy): appends the
+// records to *commands, runs afterRead (when given) once the file was read,
+// and shows 51552.
+int ImportQuickCommandsInto(QWidget* parent, QList<QuickCommand>* commands,
+                            const std::function<void()>& afterRead = {});
 
 // Writes list to path; a file that cannot be written shows 51531.
 bool ExportAutoCloseToFile(QWidget* parent, const QStringList& list, const QString& path);
@@ -46,6 +51,10 @@ bool ExportAutoCloseInteractive(QWidget* parent, const QStringList& list);
 // cannot be read shows 51531 and changes nothing. Returns the number
 // imported, or -1 when cancelled or unreadable.
 int ImportAutoCloseInteractive(QWidget* parent, CAppSettings& settings);
+// The same into any list (an options page's working copy); see
+// ImportQuickCommandsInto.
+int ImportAutoCloseInto(QWidget* parent, QStringList* list,
+                        const std::function<void()>& afterRead = {});
 
 // Adds a page's address to the auto-close list. While ConfirmAddToAutoClose
 // is set the entry dialog shows the address first (its "do not show again"

@@ -9,6 +9,7 @@
 #include "platform/registry/RegKey.h"
 #include "platform/registry/RegTransaction.h"
 #include "quickcommands/QuickCommandStore.h"
+#include "quickcommands/QuickCommandTranslation.h"
 #include "system/MozillaControl.h"
 
 #include <algorithm>
@@ -322,12 +323,5 @@ void CAppSettings::ClearClosedWindows() {
 // Quick commands
 
 bool CAppSettings::IsCommandInUse(const QString& command, const QString& except) const {
-    for (const QuickCommand& record : QuickCommands) {
-        if (record.Command.compare(command, Qt::CaseInsensitive) != 0)
-            continue;
-        if (!except.isEmpty() && record.Command == except)
-            continue;
-        return true;
-    }
-    return false;
+    return IsQuickCommandInUse(QuickCommands, command, except);
 }

@@ -130,6 +130,11 @@ public:
     QStringList AutoClose;
     QList<LinkGroup> LinkGroups;
     QList<QuickCommand> QuickCommands;
+    // Quick commands offered to other programs through the search hook: 1 on,
+    // 0 off, -1 not applicable (the hook's library is not beside the
+    // program). Not stored: the options page reads the hook's registration
+    // and sets it on apply; the main frame then registers or unregisters.
+    int SearchHook = -1;
     // The windows open now (named "Session"); written by the session keeper.
     LinkGroup CurrentSession;
     // Cleared when a crashed session is found at start; not stored here.

@@ -15,6 +15,7 @@
 #include "frame/CCustomizeToolbarDialog.h"
 #include "frame/CLinkBar.h"
 #include "frame/CReBarArea.h"
+#include "frame/CSettingsApplier.h"
 #include "frame/CStandardToolBar.h"
 #include "frame/CWindowBar.h"
 #include "frame/CWindowManager.h"
@@ -30,6 +31,7 @@
 #include "framework/IdleUpdater.h"
 #include "framework/MenuBuilder.h"
 #include "framework/MessageBoxStyle.h"
+#include "options/COptionsCommands.h"
 #include "platform/instance/InstanceServer.h"
 #include "platform/registry/RegKey.h"
 #include "platform/registry/RegTransaction.h"
@@ -38,6 +40,7 @@
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 #include "res/images/AppIcons.h"
+#include "quickcommands/CQuickCommandCommands.h"
 #include "res/images/BackgroundTile.h"
 #include "system/ShellFolders.h"
 
@@ -127,7 +130,8 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
     : QMainWindow(parent), m_host(host), m_binder(new CommandBinder(host.Router(), this)),
       m_menuBuilder(std::make_unique<MenuBuilder>(*m_binder)),
       m_top(std::make_unique<CReBarArea>(*this, Qt::TopToolBarArea)),
-      m_bottom(std::make_unique<CReBarArea>(*this, Qt::BottomToolBarArea)) {
+      m_bottom(std::make_unique<CReBarArea>(*this, Qt::BottomToolBarArea)),
+      m_settingsApplier(std::make_unique<CSettingsApplier>(*this, host.Settings())) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(res::AppIcons::appIcon());
     registerCommands();
@@ -321,6 +325,23 @@ void CMainFrame::registerCommands() {
     commands().onUpdate(cmd::ViewStatusBar,
                         [this](CommandState& state) { state.setCheck(!statusBar()->isHidden()); });
     commands().on(cmd::AppExit, [this] { close(); });
+
+    OptionsEnvironment environment = OptionsEnvironment::System();
+    environment.reapply = [this](const QList<int>& categories) {
+        for (int category : categories)
+            m_settingsApplier->Apply(category);
+    };
+    m_options = std::make_unique<COptionsCommands>(*this, m_host.Settings(), std::move(environment));
+    m_options->Register(commands());
+    const auto page = [](CBrowserView* view) -> std::optional<CQuickCommandCommands::Page> {
+        if (!view)
+            return std::nullopt;
+        return CQuickCommandCommands::Page{view->PageTitle(), view->LocationURL()};
+    };
+    m_quickCommands = std::make_unique<CQuickCommandCommands>(
+        *this, m_host.Settings(), [this, page] { return page(ActiveView()); },
+        [this, page] { return page(m_windows->contextView()); });
+    m_quickCommands->Register(commands());
 }
 
 // The standard buttons and the address bar may not both be hidden unless
@@ -392,26 +413,8 @@ bool CMainFrame::isChildMaximized() const {
 // ---- Settings, bars and caption --------------------------------------------
 
 void CMainFrame::ApplySettings(int category) {
-    CAppSettings& settings = m_host.Settings();
-    settings.Save();
-    switch (category) {
-    case 0:
-        m_address->SetAutoComplete(settings.AutoComplete != 0);
-        m_address->UpdateLayout();
-        m_address->updateGeometry();
-        break;
-    case 1:
-        m_windowBar->setOptions(WindowBarOptions::fromSettings(settings));
-        if (CBrowserView* active = ActiveView())
-            m_windowBarTabs.select(active);
-        break;
-    case 4:
-        // The search hook is registered by the options once it exists; the
-        // frame has nothing of its own to apply.
-        break;
-    default:
-        break;
-    }
+    m_host.Settings().Save();
+    m_settingsApplier->Apply(category);
 }
 
 void CMainFrame::SetBusyAnimation(bool on) { m_animation->setPlaying(on); }

@@ -23,7 +23,10 @@ class CChildFrame;
 class CWindowManager;
 class CBusyAnimation;
 class CLinkBar;
+class COptionsCommands;
+class CQuickCommandCommands;
 class CReBarArea;
+class CSettingsApplier;
 class CStandardToolBar;
 class CommandBinder;
 class IMainFrameHost;
@@ -75,6 +78,10 @@ public:
     // address box (completion), 1 the window bar, 4 the search hook. Other
     // categories only save.
     void ApplySettings(int category);
+    // What applies the settings to this window (without saving).
+    CSettingsApplier& SettingsApplier() const { return *m_settingsApplier; }
+    // The options sheet's commands (32798, 33289).
+    COptionsCommands& Options() const { return *m_options; }
 
     // The busy animation of the top rebar: on loops it, off shows frame 0.
     void SetBusyAnimation(bool on);
@@ -235,6 +242,9 @@ private:
     IdleUpdater* m_idle = nullptr;
     std::unique_ptr<CReBarArea> m_top;
     std::unique_ptr<CReBarArea> m_bottom;
+    std::unique_ptr<CSettingsApplier> m_settingsApplier;
+    std::unique_ptr<COptionsCommands> m_options;
+    std::unique_ptr<CQuickCommandCommands> m_quickCommands;
 
     QMdiArea* m_mdiArea = nullptr;
     CStandardToolBar* m_toolBar = nullptr;

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QDialog;
 struct ScriptedAnswer;
 
 // A dialog that knows how to take a scripted answer through its own logic
@@ -18,4 +21,12 @@ public:
     // The text that identifies this dialog in the runner's history (its
     // message or prompt).
     virtual QString scriptDescription() const = 0;
+
+    // The usual answer of a dialog with OK and Cancel: answer.act when given;
+    // otherwise OK (IDOK or Accepted) runs ok, which closes the dialog or
+    // leaves it open when its checks refuse, and Cancel (IDCANCEL, Escape or
+    // Rejected) rejects it. Returns the dialog's result; another button is a
+    // script error.
+    static int applyOkCancel(QDialog& dialog, const ScriptedAnswer& answer,
+                             const std::function<void()>& ok);
 };

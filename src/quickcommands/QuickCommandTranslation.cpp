@@ -20,3 +20,15 @@ std::optional<QString> TranslateQuickCommand(const QList<QuickCommand>& commands
     }
     return std::nullopt;
 }
+
+bool IsQuickCommandInUse(const QList<QuickCommand>& commands, const QString& command,
+                         const QString& except) {
+    for (const QuickCommand& record : commands) {
+        if (record.Command.compare(command, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!except.isEmpty() && record.Command == except)
+            continue;
+        return true;
+    }
+    return false;
+}

@@ -20,3 +20,9 @@
 // nullopt when the list is empty, the text is blank, or no command matches.
 std::optional<QString> TranslateQuickCommand(const QList<QuickCommand>& commands,
                                              const QString& text);
+
+// Whether some record's Command equals command ignoring case, leaving out
+// records whose Command is exactly except (case-sensitive) when except is
+// not empty, so an edited record may keep its own word.
+bool IsQuickCommandInUse(const QList<QuickCommand>& commands, const QString& command,
+                         const QString& except = QString());

@@ -115,5 +115,6 @@ inline constexpr unsigned LinkGroupsImported = 51551;    // %count%
 inline constexpr unsigned QuickCommandsImported = 51552; // %count%
 inline constexpr unsigned AutoCloseImported = 51553;     // %count%
 inline constexpr unsigned OpenUrlPrompt = 51554;         // %url%
+inline constexpr unsigned SettingsNotSaved = 51590;
 
 } // namespace sid

@@ -126,6 +126,7 @@ constexpr StringEntry kMessages[] = {
     {51552, "%count% 快速命令已被导入。"},
     {51553, "%count% 自动关闭地址已被导入。"},
     {51554, "打开 %url%"},
+    {51590, "Quorrelin 无法保存设置。已保存的设置没有改变。"},
 };
 
 } // namespace
