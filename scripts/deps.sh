@@ -9,6 +9,7 @@ packages=(
     libqt6webenginecore6-bin libgl-dev libsqlite3-dev libgtest-dev libgmock-dev
     libbenchmark-dev
     xvfb xauth x11-utils xdotool imagemagick xdg-utils fonts-noto-cjk
+    e2fsprogs  # chattr: the tests make registry files unchangeable
 )
 
 missing=()

@@ -8,7 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -195,4 +199,33 @@ TEST_F(RegToolTest, HelpDescribesTheVerbsAndTheNonInteractiveRule) {
                                  "HKCU", "/f", "/y", "never asks"})
             EXPECT_TRUE(r.out.contains(text)) << text;
     }
+}
+
+TEST_F(RegToolTest, ImportOfAPipeEndsAtOnce) {
+    const QString fifo = testenv::freshDir("pipe") + "/input.reg";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    expectError(reg({"import", fifo}), "not a regular file");
+}
+
+TEST_F(RegToolTest, ReadingVerbsLeaveADamagedRegistryAsItIs) {
+    const QString path = Registry::instance().path();
+    RegKey::create(RegRoot::CurrentUser, "Data").setDword("Kept", 7);
+    testenv::useFreshRegistry(); // closes the file
+    qputenv("QUORRELIN_REGISTRY", QFile::encodeName(path));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(4096);
+        f.write(QByteArray(4096, '\x5a'));
+    }
+    const auto bytes = [&path] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+    expectError(reg({"query", "HKCU\\Data"}), "damaged");
+    expectError(reg({"export", "HKCU\\Data", testenv::freshDir("out") + "/d.reg"}), "damaged");
+    expectError(reg({"add", "HKCU\\Data", "/v", "New", "/d", "x", "/f"}), "damaged");
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(QFileInfo(path).dir().entryList({"*damaged*"}).size(), 0);
 }

@@ -5,6 +5,11 @@
 #include "app/SessionKeyPath.h"
 #include "linkgroups/LinkGroupStore.h"
 
+#include "platform/registry/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -75,3 +80,41 @@ TEST_F(PrintSettingsTest, RunLoadsThroughTheSettersAndWritesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+using PrintSettingsDamageTest = FreshRegistryTest;
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST_F(PrintSettingsDamageTest, ADamagedRegistryIsReportedAndLeftAsItIs) {
+    const QString path = platform::Registry::instance().path();
+    settingsKey().setDword("TabWidth", 77);
+    testenv::useFreshRegistry(); // closes the file
+    qputenv("QUORRELIN_REGISTRY", QFile::encodeName(path));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(4096);
+        f.write(QByteArray(4096, '\x5a'));
+    }
+    const QByteArray before = contents(path);
+    FILE* out = std::tmpfile();
+    FILE* err = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    ASSERT_NE(err, nullptr);
+    EXPECT_EQ(RunPrintSettings(out, err), 1);
+    std::rewind(err);
+    char message[512] = {};
+    (void)!std::fread(message, 1, sizeof message - 1, err);
+    std::fclose(out);
+    std::fclose(err);
+    EXPECT_NE(QString::fromUtf8(message).indexOf("damaged"), -1) << message;
+    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(QFileInfo(path).dir().entryList({"*damaged*"}).size(), 0);
+}
