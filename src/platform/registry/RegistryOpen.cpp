@@ -283,7 +283,8 @@ void Registry::checkIntegrity() {
         rc != SQLITE_IOERR_SHORT_READ)
         return; // busy or the like: nothing is known to be wrong
     openProblem_.kind = RegProblemKind::Damaged;
-    openProblem_.detail = rc == SQLITE_ROW ? result : message;
+    // The check's first finding, without the line that names the schema.
+    openProblem_.detail = (rc == SQLITE_ROW ? result : message).split(QLatin1Char('\n')).last();
     writable_ = false;
 }
 

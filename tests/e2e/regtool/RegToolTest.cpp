@@ -3,6 +3,7 @@
 #include "platform/registry/RegKey.h"
 #include "platform/registry/Registry.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 #include "unit/regfile/RegTreeDump.h"
 
 #include <gtest/gtest.h>
@@ -208,24 +209,13 @@ TEST_F(RegToolTest, ImportOfAPipeEndsAtOnce) {
 }
 
 TEST_F(RegToolTest, ReadingVerbsLeaveADamagedRegistryAsItIs) {
-    const QString path = Registry::instance().path();
     RegKey::create(RegRoot::CurrentUser, "Data").setDword("Kept", 7);
-    testenv::useFreshRegistry(); // closes the file
-    qputenv("QUORRELIN_REGISTRY", QFile::encodeName(path));
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(4096);
-        f.write(QByteArray(4096, '\x5a'));
-    }
-    const auto bytes = [&path] {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
-    const QByteArray before = bytes();
+    const QString path = testenv::closeDefaultRegistry();
+    ASSERT_TRUE(testenv::overwriteTestFile(path, 4096, QByteArray(4096, '\x5a')));
+    const QByteArray before = testenv::readTestFile(path);
     expectError(reg({"query", "HKCU\\Data"}), "damaged");
     expectError(reg({"export", "HKCU\\Data", testenv::freshDir("out") + "/d.reg"}), "damaged");
     expectError(reg({"add", "HKCU\\Data", "/v", "New", "/d", "x", "/f"}), "damaged");
-    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(testenv::readTestFile(path), before);
     EXPECT_EQ(QFileInfo(path).dir().entryList({"*damaged*"}).size(), 0);
 }

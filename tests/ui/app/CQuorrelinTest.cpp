@@ -13,6 +13,7 @@
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 #include "system/CommandRunner.h"
 #include "system/DefaultBrowser.h"
 
@@ -250,19 +251,8 @@ TEST_F(StartupTest, AnotherStartHandsItsAddressOverAndTheFrameShows) {
 // ---------------------------------------------------------------------------
 // A registry file that cannot be used as it should
 
-namespace {
-
-QString closedRegistryPath() {
-    const QString path = Registry::instance().path();
-    testenv::useFreshRegistry(); // closes it
-    qputenv("QUORRELIN_REGISTRY", QFile::encodeName(path));
-    return path;
-}
-
-} // namespace
-
 TEST_F(StartupTest, AReadOnlyRegistryStillStartsAndSaysWhatIsWrongOnce) {
-    const QString path = closedRegistryPath();
+    const QString path = testenv::closeDefaultRegistry();
     if (QProcess::execute("chattr", {"+i", path}) != 0)
         GTEST_SKIP() << "chattr +i is not possible here";
     Registry::reopenDefault();
@@ -282,13 +272,8 @@ TEST_F(StartupTest, AReadOnlyRegistryStillStartsAndSaysWhatIsWrongOnce) {
 }
 
 TEST_F(StartupTest, ADamagedRegistryIsSalvagedAndTheUserIsToldWhereTheDamagedFileIs) {
-    const QString path = closedRegistryPath();
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(4096);
-        f.write(QByteArray(4096, '\x5a'));
-    }
+    const QString path = testenv::closeDefaultRegistry();
+    ASSERT_TRUE(testenv::overwriteTestFile(path, 4096, QByteArray(4096, '\x5a')));
     Registry::reopenDefault();
     DialogRunner::instance().push(ScriptedAnswer::button(IDOK));
     // The salvage may have lost the answer to the default-browser question.

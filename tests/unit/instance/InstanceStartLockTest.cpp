@@ -3,6 +3,7 @@
 #include "platform/instance/InstanceStartLock.h"
 
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -16,26 +17,11 @@ using namespace platform;
 
 namespace {
 
-// A child that takes the lock, says so on the pipe, holds it for holdMs
-// and ends without letting go (the system drops it).
+// A child that takes the lock, holds it for holdMs and ends without letting
+// go (the system drops it).
 pid_t holdInChild(const QString& folder, int holdMs) {
-    int ready[2];
-    if (::pipe(ready) != 0)
-        return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(ready[0]);
-        InstanceStartLock lock(folder);
-        const bool held = lock.acquire(1000);
-        (void)!::write(ready[1], held ? "y" : "n", 1);
-        ::usleep(static_cast<useconds_t>(holdMs) * 1000);
-        ::_exit(0);
-    }
-    ::close(ready[1]);
-    char c = 0;
-    const bool held = ::read(ready[0], &c, 1) == 1 && c == 'y';
-    ::close(ready[0]);
-    return held ? pid : -1;
+    return testenv::forkAndHold(
+        [folder] { return (new InstanceStartLock(folder))->acquire(1000); }, holdMs);
 }
 
 } // namespace

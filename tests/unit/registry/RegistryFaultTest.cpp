@@ -6,10 +6,10 @@
 #include "platform/registry/RegTransaction.h"
 #include "platform/registry/Registry.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,13 +24,6 @@
 using namespace platform;
 
 namespace {
-
-QByteArray fileHash(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 // A registry file at dir/registry.db holding HKCU\Data "Kept" = 7, closed
 // again (so its log is folded in and gone).
@@ -60,7 +53,7 @@ private:
 };
 
 void expectReadableButNotWritable(const QString& path) {
-    const QByteArray before = fileHash(path);
+    const QByteArray before = testenv::readTestFile(path);
     Registry r(path);
     ASSERT_TRUE(r.isOpen());
     EXPECT_FALSE(r.isWritable());
@@ -71,7 +64,7 @@ void expectReadableButNotWritable(const QString& path) {
     EXPECT_EQ(r.lastFailure().kind, RegProblemKind::ReadOnly);
     RegTransaction tx(&r);
     EXPECT_EQ(tx.beginError(), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(fileHash(path), before);
+    EXPECT_EQ(testenv::readTestFile(path), before);
     EXPECT_NE(describeRegProblem(r.openProblem()).indexOf("read-only"), -1);
 }
 
@@ -131,24 +124,12 @@ namespace {
 // A child process that takes the registry's write lock and keeps it until
 // killed. Returns its pid once the lock is held.
 pid_t holdWriteLock(const QString& path) {
-    int ready[2];
-    if (::pipe(ready) != 0)
-        return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(ready[0]);
-        Registry r(path);
-        r.beginTransaction();
-        RegKey::create(RegRoot::CurrentUser, "Holder", nullptr, &r).setDword("Busy", 1);
-        (void)!::write(ready[1], "x", 1);
-        for (;;)
-            ::pause();
-    }
-    ::close(ready[1]);
-    char c = 0;
-    const bool ok = ::read(ready[0], &c, 1) == 1;
-    ::close(ready[0]);
-    return ok ? pid : -1;
+    return testenv::forkAndHold([path] {
+        auto* r = new Registry(path); // the child ends without clean-up
+        r->beginTransaction();
+        return RegKey::create(RegRoot::CurrentUser, "Holder", nullptr, r).setDword("Busy", 1) ==
+               ERROR_SUCCESS;
+    });
 }
 
 void stop(pid_t pid) {

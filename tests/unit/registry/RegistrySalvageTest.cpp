@@ -5,6 +5,7 @@
 #include "platform/registry/RegTransaction.h"
 #include "platform/registry/Registry.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,6 @@ namespace {
 
 constexpr int kPage = 4096;
 constexpr int kEntries = 10000;
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Settings\TabWidth = 77 first, then a list of kEntries values.
 QString makeRegistry(const QString& name) {
@@ -71,7 +67,7 @@ void salvageAndCheck(const QString& path, const QByteArray& damagedBytes, Regist
     ASSERT_EQ(r->salvage(&keptAs), ERROR_SUCCESS);
     EXPECT_EQ(r->openProblem().kind, RegProblemKind::Damaged);
     EXPECT_EQ(r->openProblem().keptAs, keptAs);
-    EXPECT_EQ(fileBytes(keptAs), damagedBytes);
+    EXPECT_EQ(testenv::readTestFile(keptAs), damagedBytes);
     EXPECT_TRUE(r->isWritable());
     EXPECT_EQ(RegKey::create(RegRoot::CurrentUser, "After", nullptr, r).setDword("x", 1),
               ERROR_SUCCESS);
@@ -84,7 +80,7 @@ void salvageAndCheck(const QString& path, const QByteArray& damagedBytes, Regist
 TEST(RegistrySalvageTest, DamagedPagesAreFoundAndOnlyAWritingUseSalvages) {
     const QString path = makeRegistry("pages");
     scramblePages(path, 100, 139, 1);
-    const QByteArray damaged = fileBytes(path);
+    const QByteArray damaged = testenv::readTestFile(path);
 
     // Reading uses see the damage and change nothing.
     for (auto access : {Registry::Access::ReadOnly, Registry::Access::ReadWrite}) {
@@ -94,7 +90,7 @@ TEST(RegistrySalvageTest, DamagedPagesAreFoundAndOnlyAWritingUseSalvages) {
         EXPECT_NE(RegKey::create(RegRoot::CurrentUser, "New", nullptr, &r).setDword("x", 1),
                   ERROR_SUCCESS);
     }
-    EXPECT_EQ(fileBytes(path), damaged);
+    EXPECT_EQ(testenv::readTestFile(path), damaged);
     EXPECT_TRUE(keptFiles(path).isEmpty());
 
     Registry r(path);
@@ -117,7 +113,7 @@ TEST(RegistrySalvageTest, DamageNearTheStartAndTruncationAreSalvagedToo) {
         Registry r(path);
         EXPECT_EQ(r.openProblem().kind, RegProblemKind::Damaged);
         EXPECT_NE(r.openProblem().detail, "not an error");
-        salvageAndCheck(path, fileBytes(path), &r);
+        salvageAndCheck(path, testenv::readTestFile(path), &r);
     }
     {
         const QString path = makeRegistry("truncated");
@@ -125,7 +121,7 @@ TEST(RegistrySalvageTest, DamageNearTheStartAndTruncationAreSalvagedToo) {
         ASSERT_TRUE(f.resize(f.size() / 2));
         Registry r(path);
         EXPECT_EQ(r.openProblem().kind, RegProblemKind::Damaged);
-        salvageAndCheck(path, fileBytes(path), &r);
+        salvageAndCheck(path, testenv::readTestFile(path), &r);
         EXPECT_EQ(
             RegKey::open(RegRoot::CurrentUser, "Settings", nullptr, &r).readDword("TabWidth"),
             77u);
@@ -146,7 +142,7 @@ TEST(RegistrySalvageTest, DamageNearTheStartAndTruncationAreSalvagedToo) {
 
 TEST(RegistrySalvageTest, RandomPageDamageNeverCrashesAndAlwaysEndsInAGoodFile) {
     const QString original = makeRegistry("random");
-    const QByteArray clean = fileBytes(original);
+    const QByteArray clean = testenv::readTestFile(original);
     const int pages = static_cast<int>(clean.size() / kPage);
     std::mt19937 random(17);
     for (int round = 0; round < 6; ++round) {
@@ -162,6 +158,6 @@ TEST(RegistrySalvageTest, RandomPageDamageNeverCrashesAndAlwaysEndsInAGoodFile) 
         Registry r(path);
         if (r.openProblem().kind != RegProblemKind::Damaged)
             continue; // the junk happened to check out
-        salvageAndCheck(path, fileBytes(path), &r);
+        salvageAndCheck(path, testenv::readTestFile(path), &r);
     }
 }

@@ -6,6 +6,7 @@
 #include "linkgroups/LinkGroupStore.h"
 
 #include "platform/registry/Registry.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,29 +82,13 @@ TEST_F(PrintSettingsTest, RunLoadsThroughTheSettersAndWritesNothing) {
 
 } // namespace
 
-namespace {
-
 using PrintSettingsDamageTest = FreshRegistryTest;
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
-
 TEST_F(PrintSettingsDamageTest, ADamagedRegistryIsReportedAndLeftAsItIs) {
-    const QString path = platform::Registry::instance().path();
     settingsKey().setDword("TabWidth", 77);
-    testenv::useFreshRegistry(); // closes the file
-    qputenv("QUORRELIN_REGISTRY", QFile::encodeName(path));
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(4096);
-        f.write(QByteArray(4096, '\x5a'));
-    }
-    const QByteArray before = contents(path);
+    const QString path = testenv::closeDefaultRegistry();
+    ASSERT_TRUE(testenv::overwriteTestFile(path, 4096, QByteArray(4096, '\x5a')));
+    const QByteArray before = testenv::readTestFile(path);
     FILE* out = std::tmpfile();
     FILE* err = std::tmpfile();
     ASSERT_NE(out, nullptr);
@@ -115,6 +100,6 @@ TEST_F(PrintSettingsDamageTest, ADamagedRegistryIsReportedAndLeftAsItIs) {
     std::fclose(out);
     std::fclose(err);
     EXPECT_NE(QString::fromUtf8(message).indexOf("damaged"), -1) << message;
-    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(testenv::readTestFile(path), before);
     EXPECT_EQ(QFileInfo(path).dir().entryList({"*damaged*"}).size(), 0);
 }

@@ -4,6 +4,7 @@
 
 #include "app/CAppSettings.h"
 #include "app/IErrorReporter.h"
+#include "support/TestFiles.h"
 #include "platform/registry/RegTransaction.h"
 #include "quickcommands/QuickCommandStore.h"
 #include "platform/registry/Registry.h"
@@ -109,9 +110,7 @@ TEST_F(SettingsChangeTest, AnotherInstancesChangeIsNotOverwrittenByAnUnchangedVa
 }
 
 TEST_F(SettingsChangeTest, AReadErrorInTheMiddleOfAListFailsTheLoad) {
-    const QString path = Registry::instance().path();
-    Registry::reopenDefault(); // close it before the damage
-    testenv::useFreshRegistry();
+    const QString path = testenv::closeDefaultRegistry();
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
