@@ -10,6 +10,7 @@ packages=(
     libbenchmark-dev
     xvfb xauth x11-utils xdotool imagemagick xdg-utils fonts-noto-cjk
     desktop-file-utils appstream dpkg-dev file
+    e2fsprogs  # chattr: the tests make registry files unchangeable
 )
 
 missing=()

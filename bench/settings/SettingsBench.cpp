@@ -49,10 +49,32 @@ std::unique_ptr<CAppSettings> fullRecord() {
     return s;
 }
 
+// A record never loaded writes everything.
 void BM_SaveFullRecord(benchmark::State& state) {
-    const auto settings = fullRecord();
-    for (auto _ : state)
+    for (auto _ : state) {
+        state.PauseTiming();
+        const auto settings = fullRecord();
+        state.ResumeTiming();
         benchmark::DoNotOptimize(settings->Save());
+    }
+}
+
+// A loaded record where one option and one list changed: only they are
+// written.
+void BM_SaveOneChange(benchmark::State& state) {
+    fullRecord()->Save();
+    CAppSettings settings(&benchRegistry());
+    settings.SetMozillaCheck([] { return false; });
+    settings.Load();
+    int round = 0;
+    for (auto _ : state) {
+        settings.SetTabWidth(20 + (++round % 100));
+        if (round % 2)
+            settings.AutoClose.append(QStringLiteral("*round%1*").arg(round));
+        else
+            settings.AutoClose.removeLast();
+        benchmark::DoNotOptimize(settings.Save());
+    }
 }
 
 void BM_LoadFullRecord(benchmark::State& state) {
@@ -76,6 +98,10 @@ void BM_WriteStringList100(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SaveFullRecord)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveOneChange)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);

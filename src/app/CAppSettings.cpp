@@ -7,7 +7,9 @@
 #include "app/SettingsPaths.h"
 #include "linkgroups/LinkGroupStore.h"
 #include "platform/registry/RegKey.h"
+#include "platform/registry/RegSnapshot.h"
 #include "platform/registry/RegTransaction.h"
+#include "platform/registry/Registry.h"
 #include "quickcommands/QuickCommandStore.h"
 #include "quickcommands/QuickCommandTranslation.h"
 #include "system/MozillaControl.h"
@@ -161,28 +163,33 @@ bool CAppSettings::MozillaAvailable() const {
 // ---------------------------------------------------------------------------
 // Load and save
 
-void CAppSettings::Load() {
-    // One transaction around all the reads: a consistent picture even while
-    // another instance saves, and one lock instead of one per read.
-    platform::RegTransaction snapshot(registry_);
-    const RegKey key = RegKey::open(platform::RegRoot::CurrentUser,
-                                    QString::fromUtf16(kSettingsKeyPath), nullptr, registry_);
-    for (const auto& option : ScalarOptionTable::inLoadOrder())
-        ScalarOptionTable::load(this, key, option);
+bool CAppSettings::Load() {
+    platform::Registry& registry = registry_ ? *registry_ : platform::Registry::instance();
+    const int failuresBefore = registry.failureCount();
+    {
+        // One snapshot around all the reads: a consistent picture even while
+        // another instance saves, without taking (or waiting for) its lock.
+        platform::RegSnapshot snapshot(&registry);
+        const RegKey key = RegKey::open(platform::RegRoot::CurrentUser,
+                                        QString::fromUtf16(kSettingsKeyPath), nullptr, registry_);
+        for (const auto& option : ScalarOptionTable::inLoadOrder())
+            ScalarOptionTable::load(this, key, option);
 
-    AutoClose.clear();
-    ReadStringList(QString::fromUtf16(kAutoCloseKeyPath), QString::fromUtf16(kAutoClosePrefix),
-                   StringListMode::Append, 0, &AutoClose, registry_);
-    ReadStringList(QString::fromUtf16(kClosedWindowsKeyPath),
-                   QString::fromUtf16(kClosedWindowsPrefix), StringListMode::Slot,
-                   closedWindowsCount_, &closedWindows_, registry_);
+        AutoClose.clear();
+        ReadStringList(QString::fromUtf16(kAutoCloseKeyPath), QString::fromUtf16(kAutoClosePrefix),
+                       StringListMode::Append, 0, &AutoClose, registry_);
+        ReadStringList(QString::fromUtf16(kClosedWindowsKeyPath),
+                       QString::fromUtf16(kClosedWindowsPrefix), StringListMode::Slot,
+                       closedWindowsCount_, &closedWindows_, registry_);
 
-    LoadLinkGroups(&LinkGroups, registry_);
-    LoadLastSessionGroup(key);
-    LoadQuickCommands(&QuickCommands, registry_);
+        LoadLinkGroups(&LinkGroups, registry_);
+        LoadLastSessionGroup(key);
+        LoadQuickCommands(&QuickCommands, registry_);
 
-    ScalarOptionTable::load(this, key, ScalarOptionTable::startMode());
-    snapshot.commit();
+        ScalarOptionTable::load(this, key, ScalarOptionTable::startMode());
+    }
+    stored_ = CurrentState();
+    return registry.failureCount() == failuresBefore;
 }
 
 void CAppSettings::LoadLastSessionGroup(const RegKey& settingsKey) {
@@ -196,33 +203,75 @@ void CAppSettings::LoadLastSessionGroup(const RegKey& settingsKey) {
         &LastSessionGroup);
 }
 
-bool CAppSettings::Save() const {
-    bool ok = SaveScalars();
-    IErrorReporter* reporter = reporter_ ? reporter_ : &NullErrorReporter::instance();
-    ok &=
-        WriteStringList(QString::fromUtf16(kAutoCloseKeyPath), QString::fromUtf16(kAutoClosePrefix),
-                        AutoClose, reporter, registry_) == platform::ERROR_SUCCESS;
-    ok &= WriteStringList(QString::fromUtf16(kClosedWindowsKeyPath),
-                          QString::fromUtf16(kClosedWindowsPrefix), closedWindows_, reporter,
-                          registry_) == platform::ERROR_SUCCESS;
-    ok &= SaveLinkGroups(LinkGroups, registry_) == platform::ERROR_SUCCESS;
-    ok &= SaveQuickCommands(QuickCommands, registry_) == platform::ERROR_SUCCESS;
-    return ok;
+CAppSettings::StoredState CAppSettings::CurrentState() const {
+    return {ScalarValues(), AutoClose, closedWindows_, LinkGroups, QuickCommands};
 }
 
-// The scalars go in one transaction: one commit instead of fifty.
-bool CAppSettings::SaveScalars() const {
+bool CAppSettings::Save() const {
+    StoredState now = CurrentState();
+    const StoredState* before = stored_ ? &*stored_ : nullptr;
+    if (before && before->scalars == now.scalars && before->autoClose == now.autoClose &&
+        before->closedWindows == now.closedWindows && before->linkGroups == now.linkGroups &&
+        before->quickCommands == now.quickCommands)
+        return true;
+    const RegError error = WriteChanges(now, before);
+    if (error != platform::ERROR_SUCCESS) {
+        if (reporter_)
+            reporter_->ShowSystemError(error);
+        return false;
+    }
+    stored_ = std::move(now);
+    return true;
+}
+
+RegError CAppSettings::WriteChanges(const StoredState& now, const StoredState* before) const {
     platform::RegTransaction tx(registry_);
+    if (tx.beginError() != platform::ERROR_SUCCESS)
+        return tx.beginError();
+    RegError error = SaveScalars(now, before);
+    if (error == platform::ERROR_SUCCESS && (!before || before->autoClose != now.autoClose))
+        error = WriteStringList(QString::fromUtf16(kAutoCloseKeyPath),
+                                QString::fromUtf16(kAutoClosePrefix), now.autoClose, nullptr,
+                                registry_);
+    if (error == platform::ERROR_SUCCESS &&
+        (!before || before->closedWindows != now.closedWindows))
+        error = WriteStringList(QString::fromUtf16(kClosedWindowsKeyPath),
+                                QString::fromUtf16(kClosedWindowsPrefix), now.closedWindows,
+                                nullptr, registry_);
+    if (error == platform::ERROR_SUCCESS && (!before || before->linkGroups != now.linkGroups))
+        error = SaveLinkGroups(now.linkGroups, registry_);
+    if (error == platform::ERROR_SUCCESS &&
+        (!before || before->quickCommands != now.quickCommands))
+        error = SaveQuickCommands(now.quickCommands, registry_);
+    if (error != platform::ERROR_SUCCESS)
+        return error; // rolled back as the transaction goes
+    return tx.commit();
+}
+
+// StartMode first, then the others in load order; only those that changed.
+RegError CAppSettings::SaveScalars(const StoredState& now, const StoredState* before) const {
+    const auto changed = [&](qsizetype index) {
+        return !before || before->scalars.value(index) != now.scalars.value(index);
+    };
+    const auto options = ScalarOptionTable::inLoadOrder();
+    const qsizetype startModeIndex = static_cast<qsizetype>(options.size());
+    bool any = changed(startModeIndex);
+    for (qsizetype i = 0; i < startModeIndex && !any; ++i)
+        any = changed(i);
+    if (!any)
+        return platform::ERROR_SUCCESS;
     RegError error = platform::ERROR_SUCCESS;
     const RegKey key = RegKey::create(platform::RegRoot::CurrentUser,
                                       QString::fromUtf16(kSettingsKeyPath), &error, registry_);
     if (!key)
-        return false;
-    bool ok = ScalarOptionTable::save(*this, key, ScalarOptionTable::startMode()) ==
-              platform::ERROR_SUCCESS;
-    for (const auto& option : ScalarOptionTable::inLoadOrder())
-        ok &= ScalarOptionTable::save(*this, key, option) == platform::ERROR_SUCCESS;
-    return tx.commit() == platform::ERROR_SUCCESS && ok;
+        return error;
+    if (changed(startModeIndex))
+        error = ScalarOptionTable::save(*this, key, ScalarOptionTable::startMode());
+    for (qsizetype i = 0; i < startModeIndex && error == platform::ERROR_SUCCESS; ++i) {
+        if (changed(i))
+            error = ScalarOptionTable::save(*this, key, options[i]);
+    }
+    return error;
 }
 
 QList<QPair<QString, QString>> CAppSettings::ScalarValues() const {

@@ -9,9 +9,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class IErrorReporter;
 namespace platform {
+using RegError = long;
 class RegKey;
 class Registry;
 } // namespace platform
@@ -42,13 +44,18 @@ public:
     // Reads every option and list, each missing value keeping its current
     // value. The order matters: ClosedWindowsCount before OpenWindowsCount
     // and the ClosedWindows list, StartMode last of all (its correction
-    // depends on ClosedWindowsCount and on the link groups).
-    void Load();
-    // Writes every option and list: StartMode first, then the other scalars,
-    // then AutoClose, ClosedWindows, the link groups and the quick commands,
-    // each list rewritten whole in its own transaction. Does not validate.
-    // Returns false when any part could not be written (the other parts are
-    // written all the same).
+    // depends on ClosedWindowsCount and on the link groups). All reads see
+    // one snapshot of the registry and take no write lock. Returns false
+    // when a read failed in the store (the values read so far are kept, and
+    // what was not read keeps its current value).
+    bool Load();
+    // Writes what differs from what the registry held at the last Load or
+    // Save: StartMode first, then the other scalars, then AutoClose,
+    // ClosedWindows, the link groups and the quick commands, each changed
+    // list rewritten whole; everything in one transaction, so the registry
+    // has all of it or none. Without an earlier Load everything is written.
+    // Does not validate. Returns false (and reports the error once) when the
+    // transaction failed; the next Save tries the same changes again.
     bool Save() const;
 
     // ---- Validated options ----
@@ -164,7 +171,18 @@ public:
 private:
     friend struct ScalarOptionTable;
 
-    bool SaveScalars() const;
+    // What the registry holds, as far as this record knows: taken after a
+    // Load or a successful Save.
+    struct StoredState {
+        QList<QPair<QString, QString>> scalars; // as ScalarValues()
+        QStringList autoClose;
+        QStringList closedWindows;
+        QList<LinkGroup> linkGroups;
+        QList<QuickCommand> quickCommands;
+    };
+    StoredState CurrentState() const;
+    platform::RegError WriteChanges(const StoredState& now, const StoredState* before) const;
+    platform::RegError SaveScalars(const StoredState& now, const StoredState* before) const;
     void LoadLastSessionGroup(const platform::RegKey& settingsKey);
     bool MozillaAvailable() const;
 
@@ -179,4 +197,5 @@ private:
     int autoRefreshInterval_ = 30;
     int startMode_ = 4;
     QStringList closedWindows_;
+    mutable std::optional<StoredState> stored_;
 };

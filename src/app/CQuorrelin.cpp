@@ -10,9 +10,11 @@
 #include "frame/CMainFrame.h"
 #include "framework/MessageBoxStyle.h"
 #include "platform/instance/InstanceClient.h"
+#include "platform/instance/InstanceStartLock.h"
 #include "platform/os/OfflineState.h"
 #include "platform/os/SystemErrorText.h"
 #include "platform/registry/RegKey.h"
+#include "platform/registry/Registry.h"
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 #include "system/DefaultBrowser.h"
@@ -32,6 +34,10 @@ CQuorrelin* g_instance = nullptr;
 // instance may change at any time.
 constexpr int kIdleIntervalMs = 1000;
 
+// How long a start that waited for another start gives that instance to
+// answer the find request.
+constexpr int kJustStartedFindTimeoutMs = 5000;
+
 // The lowest engine version the program runs with.
 constexpr int kMinimumEngineMajor = 4;
 
@@ -39,7 +45,9 @@ constexpr int kMinimumEngineMajor = 4;
 
 CQuorrelin::CQuorrelin() : CQuorrelin(Environment{}) {}
 
-CQuorrelin::CQuorrelin(Environment environment) : environment_(std::move(environment)) {
+CQuorrelin::CQuorrelin(Environment environment)
+    : environment_(std::move(environment)),
+      registryNotice_([this](const QString& text) { ShowErrorMessage(nullptr, text); }) {
     g_instance = this;
     settings_.SetErrorReporter(this);
     router_.setApplication(this);
@@ -63,15 +71,23 @@ CQuorrelin* CQuorrelin::instance() { return g_instance; }
 // Start-up
 
 bool CQuorrelin::InitInstance(const QStringList& arguments) {
+    CheckRegistry();
     if (!CheckEngineVersion())
         return false;
     seedShellFolders();
-    settings_.Load();
+    if (!settings_.Load())
+        registryNotice_.Report(platform::Registry::instance().lastFailure());
     ApplyGlobalSilent();
     ParseCommandLine(arguments);
-    if (!settings_.MultipleInstance && HandOverToRunningInstance()) {
-        handedOver_ = true;
-        return false;
+    if (!settings_.MultipleInstance) {
+        // Search and publish under one lock: of two starts at the same
+        // instant one opens the main window and the other hands over to it.
+        startLock_ = std::make_unique<platform::InstanceStartLock>();
+        startLock_->acquire();
+        if (HandOverToRunningInstance(startLock_->waited())) {
+            handedOver_ = true;
+            return false;
+        }
     }
     if (settings_.CheckDefaultBrowser)
         OfferDefaultBrowser();
@@ -91,6 +107,8 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
         mainFrame_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         mainFrame_->show();
     }
+    // The socket answers once the event loop runs; the next start may look.
+    QTimer::singleShot(0, this, [this] { startLock_.reset(); });
     idleTimer_ = new QTimer(this);
     connect(idleTimer_, &QTimer::timeout, this, &CQuorrelin::OnIdle);
     idleTimer_->start(kIdleIntervalMs);
@@ -101,12 +119,27 @@ bool CQuorrelin::CheckEngineVersion() {
     QString engine = environment_.engineVersion;
     if (engine.isEmpty())
         engine = QString::fromLatin1(qWebEngineChromiumVersion());
-    seedEngineVersion(engine);
-    if (readIeVersion().major >= kMinimumEngineMajor)
+    const bool stored = seedEngineVersion(engine);
+    IeVersion version = readIeVersion();
+    // A registry that cannot hold the version does not make the engine old.
+    if (!stored && version.major == 0)
+        version = parseIeVersion(engine);
+    if (version.major >= kMinimumEngineMajor)
         return true;
     CCheckMessageBox box(nullptr, sid::EngineTooOld, MB_ICONSTOP | MB_OK);
     box.DoModal();
     return false;
+}
+
+// A damaged registry is salvaged before anything reads it; whatever is wrong
+// with the file is told once, and start-up goes on with what can be read
+// (the defaults where nothing can).
+void CQuorrelin::CheckRegistry() {
+    platform::Registry& registry = platform::Registry::instance();
+    if (registry.openProblem().kind == platform::RegProblemKind::Damaged &&
+        registry.openProblem().keptAs.isEmpty())
+        registry.salvage();
+    registryNotice_.Report(registry.openProblem());
 }
 
 void CQuorrelin::ParseCommandLine(const QStringList& arguments) {
@@ -121,8 +154,12 @@ void CQuorrelin::ParseCommandLine(const QStringList& arguments) {
     shellCommand_ = ShellCommand::New;
 }
 
-bool CQuorrelin::HandOverToRunningInstance() {
-    const platform::InstanceClient client;
+bool CQuorrelin::HandOverToRunningInstance(bool instanceJustStarted) {
+    platform::InstanceClient client;
+    // An instance that published its socket a moment ago may still be busy
+    // opening its start windows before it answers.
+    if (instanceJustStarted)
+        client.setFindTimeout(kJustStartedFindTimeoutMs);
     return client.handOver(shellCommand_ == ShellCommand::Open ? commandLineArgument_ : QString());
 }
 
@@ -228,6 +265,7 @@ void CQuorrelin::OpenStartWindows() {
 // Exit and idle
 
 int CQuorrelin::ExitInstance() {
+    startLock_.reset();
     if (idleTimer_)
         idleTimer_->stop();
     settings_.Save();
@@ -269,6 +307,15 @@ QString CQuorrelin::FormatSystemError(long code) {
         .arg(platform::SystemErrorText(code))
         .arg(code)
         .arg(QString::number(static_cast<quint32>(code), 16).toUpper());
+}
+
+void CQuorrelin::ShowSystemError(long code) {
+    const platform::RegProblem failure = platform::Registry::instance().lastFailure();
+    if (failure && platform::regProblemError(failure.kind) == code) {
+        registryNotice_.Report(failure);
+        return;
+    }
+    ShowSystemError(code, nullptr);
 }
 
 void CQuorrelin::ShowSystemError(long code, QWidget* parent) {

@@ -2,6 +2,7 @@
 
 #include "app/CAppSettings.h"
 #include "app/IErrorReporter.h"
+#include "app/RegistryNotice.h"
 #include "app/SendMailRequest.h"
 #include "browser/IBrowserViewHost.h"
 #include "frame/IMainFrameHost.h"
@@ -23,6 +24,9 @@ class CMainFrame;
 class QMenu;
 class SendMailThreads;
 class ICommandRunner;
+namespace platform {
+class InstanceStartLock;
+}
 class QTimer;
 class QWidget;
 
@@ -100,7 +104,10 @@ public:
     void ShowErrorMessage(QWidget* parent, unsigned messageId);
     // The system's text for code and the code in decimal and hexadecimal.
     void ShowSystemError(long code, QWidget* parent);
-    void ShowSystemError(long code) override { ShowSystemError(code, nullptr); }
+    // From the settings store: a failure of the registry file itself is
+    // told by what it is (read-only, locked, disk full, ...), once per cause;
+    // anything else as a system error.
+    void ShowSystemError(long code) override;
     // "%s\n\nError Code: %d (0x%X)" filled for code.
     static QString FormatSystemError(long code);
 
@@ -169,8 +176,9 @@ private:
     bool UpdateClipboardAddress();
     QString Translate(const QString& text) const;
     bool CheckEngineVersion();
+    void CheckRegistry();
     void ParseCommandLine(const QStringList& arguments);
-    bool HandOverToRunningInstance();
+    bool HandOverToRunningInstance(bool instanceJustStarted);
     void OfferDefaultBrowser();
     bool CreateMainFrame();
     void RestorePlacement();
@@ -178,6 +186,7 @@ private:
     void OpenStartWindows();
 
     Environment environment_;
+    RegistryNotice registryNotice_;
     CAppSettings settings_;
     CommandRouter router_;
     std::unique_ptr<CDocTemplate> ieTemplate_;
@@ -197,6 +206,9 @@ private:
     bool startFromCommandLine_ = false;
     QStringList receivedAddresses_;
     bool handedOver_ = false;
+    // Held from the search for a running instance until this instance's
+    // socket answers (see InstanceStartLock).
+    std::unique_ptr<platform::InstanceStartLock> startLock_;
     // The offline state seen at the previous idle pass; unset before the first.
     std::optional<bool> lastOffline_;
 };

@@ -5,9 +5,11 @@
 
 #include "addressbar/CAddressBar.h"
 #include "addressbar/CAddressBarCommands.h"
+#include "app/ScriptAddress.h"
 #include "app/CCheckMessageBox.h"
 #include "app/CDocTemplate.h"
 #include "app/CQuorrelin.h"
+#include "app/ScriptAddress.h"
 #include "app/SendMailThread.h"
 #include "app/SendMailThreads.h"
 #include "browser/CBrowserView.h"
@@ -224,11 +226,17 @@ QString CQuorrelin::Translate(const QString& text) const {
 
 void CQuorrelin::OpenHandedOverAddress(const QString& address) {
     receivedAddresses_ << address;
+    // Another process may hand over anything; a script address would run
+    // inside the page of an existing window, and in a new window it would
+    // only run against a blank page. It opens nothing.
+    const QString target = Translate(address);
+    if (IsScriptAddress(address) || IsScriptAddress(target))
+        return;
     CBrowserView* view = settings_.OpenInNewWindow == 0 ? ActiveView() : nullptr;
     if (!view)
         view = CreateBrowserWindow(0, true, true);
     if (view)
-        view->Navigate(Translate(address), CBrowserView::NothingToRemember, false);
+        view->Navigate(target, CBrowserView::NothingToRemember, false);
 }
 
 void CQuorrelin::OpenDroppedFile(const QString& path) {

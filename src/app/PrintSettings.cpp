@@ -2,6 +2,7 @@
 
 #include "app/CAppSettings.h"
 #include "app/ClosedWindowEntry.h"
+#include "platform/registry/Registry.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -71,12 +72,24 @@ void PrintSettings(const CAppSettings& settings, QTextStream& out) {
     printGroups(settings, out);
 }
 
-int RunPrintSettings(FILE* out) {
-    CAppSettings settings;
-    settings.Load();
+int RunPrintSettings(FILE* out, FILE* err) {
+    // Printing never changes the registry: it is read as it is, damaged,
+    // locked or read-only, and what is wrong with it goes to err.
+    platform::Registry registry(platform::Registry::defaultPath(),
+                                platform::Registry::Access::ReadOnly);
+    CAppSettings settings(&registry);
+    const bool complete = settings.Load();
     QTextStream stream(out);
     stream.setEncoding(QStringConverter::Utf8);
     PrintSettings(settings, stream);
     stream.flush();
-    return 0;
+    platform::RegProblem problem = registry.openProblem();
+    if (!problem && !complete)
+        problem = registry.lastFailure();
+    if (!problem)
+        return 0;
+    QTextStream messages(err);
+    messages.setEncoding(QStringConverter::Utf8);
+    messages << platform::describeRegProblem(problem) << '\n';
+    return 1;
 }

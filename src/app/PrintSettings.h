@@ -17,6 +17,9 @@ class QTextStream;
 // two characters \r or \n.
 void PrintSettings(const CAppSettings& settings, QTextStream& out);
 
-// Loads the settings exactly as start-up does (writing nothing to the
-// registry) and prints them to out as UTF-8. Returns the process exit code, 0.
-int RunPrintSettings(FILE* out);
+// Loads the settings exactly as start-up does, from the registry opened for
+// reading only (nothing is created, changed or moved, even when the file is
+// damaged), and prints them to out as UTF-8. When the registry could not be
+// read whole (missing rights, damage, device errors) the reason goes to err
+// and the exit code is 1; otherwise it is 0.
+int RunPrintSettings(FILE* out, FILE* err = stderr);

@@ -16,7 +16,7 @@ int programMain(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--print-settings") == 0) {
             QCoreApplication core(argc, argv);
-            return RunPrintSettings(stdout);
+            return RunPrintSettings(stdout, stderr);
         }
     }
     // The web engine shares its rendering contexts between windows.

@@ -43,20 +43,31 @@ RegError WriteStringList(const QString& keyPath, const QString& prefix, const QS
 }
 
 int ReadStringList(const QString& keyPath, const QString& prefix, StringListMode mode, int capacity,
-                   QStringList* list, platform::Registry* registry) {
-    const RegKey key = RegKey::open(platform::RegRoot::CurrentUser, keyPath, nullptr, registry);
-    if (!key)
-        return 0;
+                   QStringList* list, platform::Registry* registry, RegError* error) {
+    RegError failure = platform::ERROR_SUCCESS;
+    RegError openError = platform::ERROR_SUCCESS;
+    const RegKey key = RegKey::open(platform::RegRoot::CurrentUser, keyPath, &openError, registry);
+    if (!key && openError != platform::ERROR_FILE_NOT_FOUND)
+        failure = openError;
     int count = 0;
-    while (count < kMaxStringListValues) {
-        const std::optional<QString> value = key.readString(prefix + QString::number(count + 1));
-        if (!value)
+    while (key && count < kMaxStringListValues) {
+        platform::RegValue value;
+        const RegError e = key.queryValue(prefix + QString::number(count + 1), &value);
+        if (e != platform::ERROR_SUCCESS) {
+            if (e != platform::ERROR_FILE_NOT_FOUND)
+                failure = e;
             break;
+        }
+        if (value.type != platform::REG_SZ && value.type != platform::REG_EXPAND_SZ)
+            break;
+        const QString text = platform::decodeRegString(value.data);
         if (mode == StringListMode::Append)
-            list->append(*value);
+            list->append(text);
         else if (count < capacity && count < list->size())
-            (*list)[count] = *value;
+            (*list)[count] = text;
         ++count;
     }
+    if (error)
+        *error = failure;
     return count;
 }

@@ -38,5 +38,9 @@ platform::RegError WriteStringList(const QString& keyPath, const QString& prefix
 // mode appends each value to *list. Slot mode stores value n in entry n - 1
 // of *list when n - 1 is below both capacity and the list's size, and skips it
 // otherwise. Returns the number of values read (skipped ones included).
+// A value that cannot be read because the store fails (a damaged page, a
+// device error) is not the end of the list: reading stops there and error
+// (when given) receives the failure; otherwise it receives ERROR_SUCCESS.
 int ReadStringList(const QString& keyPath, const QString& prefix, StringListMode mode, int capacity,
-                   QStringList* list, platform::Registry* registry = nullptr);
+                   QStringList* list, platform::Registry* registry = nullptr,
+                   platform::RegError* error = nullptr);

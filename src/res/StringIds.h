@@ -117,4 +117,15 @@ inline constexpr unsigned AutoCloseImported = 51553;     // %count%
 inline constexpr unsigned OpenUrlPrompt = 51554;         // %url%
 inline constexpr unsigned SettingsNotSaved = 51590;
 
+// What is wrong with the settings file, told once per cause. All take
+// %filename%, the registry file.
+inline constexpr unsigned RegistryReadOnly = 51760;
+inline constexpr unsigned RegistryLockedBy = 51761;       // %program%
+inline constexpr unsigned RegistryLocked = 51762;
+inline constexpr unsigned RegistryDiskFull = 51763;
+inline constexpr unsigned RegistryDeviceFailed = 51764;
+inline constexpr unsigned RegistrySalvaged = 51765;       // %damaged%: the kept damaged file
+inline constexpr unsigned RegistryDamaged = 51766;
+inline constexpr unsigned RegistryUnusable = 51767;       // %reason%
+
 } // namespace sid

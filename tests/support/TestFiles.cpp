@@ -2,7 +2,12 @@
 
 #include "support/TestEnv.h"
 
+#include "platform/registry/Registry.h"
+
 #include <QFile>
+
+#include <cstdlib>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +51,41 @@ QByteArray mutateBytes(QByteArray data, std::mt19937& rng, std::span<const QByte
         }
     }
     return data;
+}
+
+bool overwriteTestFile(const QString& path, qint64 offset, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.seek(offset) &&
+           file.write(bytes) == bytes.size();
+}
+
+QString closeDefaultRegistry() {
+    const QString path = platform::Registry::instance().path();
+    useFreshRegistry();
+    ::setenv("QUORRELIN_REGISTRY", QFile::encodeName(path).constData(), 1);
+    return path;
+}
+
+pid_t forkAndHold(const std::function<bool()>& setup, int holdMs) {
+    int ready[2];
+    if (::pipe(ready) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(ready[0]);
+        const bool ok = setup();
+        (void)!::write(ready[1], ok ? "y" : "n", 1);
+        if (holdMs < 0)
+            for (;;)
+                ::pause();
+        ::usleep(static_cast<useconds_t>(holdMs) * 1000);
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char answer = 0;
+    const bool ok = pid > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
+    ::close(ready[0]);
+    return ok ? pid : -1;
 }
 
 } // namespace testenv

@@ -97,6 +97,9 @@ int RegCommand::run(const QStringList& arguments) {
     const QString verb = arguments.first().toLower();
     const QStringList rest = arguments.mid(1);
     RegToolOptions options;
+    // The reading verbs never create, change or lock the file.
+    if (!registry_ && (verb == QLatin1String("query") || verb == QLatin1String("export")))
+        Registry::setDefaultAccess(Registry::Access::ReadOnly);
     if (verb == QLatin1String("query"))
         return options.parse(rest, {"v", "ve", "s"}, 1) ? query(options) : invalidSyntax();
     if (verb == QLatin1String("add"))
@@ -115,7 +118,15 @@ int RegCommand::fail(const QString& message) {
     return 1;
 }
 
-int RegCommand::failRegistry(RegError error) { return fail(regErrorMessage(error)); }
+int RegCommand::failRegistry(RegError error) {
+    // A failure of the store itself says what is wrong with which file.
+    const RegProblem failure = registry().lastFailure();
+    if (failure && regProblemError(failure.kind) == error)
+        return fail(describeRegProblem(failure));
+    return fail(regErrorMessage(error));
+}
+
+Registry& RegCommand::registry() const { return registry_ ? *registry_ : Registry::instance(); }
 
 int RegCommand::invalidSyntax() { return fail(QStringLiteral("Invalid syntax.\n") + kTypeUsage); }
 
@@ -131,11 +142,17 @@ bool RegCommand::parseKey(const QString& text, RegRoot* root, QString* path) {
     return false;
 }
 
-bool RegCommand::registryReady() {
-    Registry* registry = registry_ ? registry_ : &Registry::instance();
-    if (registry->isOpen())
+bool RegCommand::registryReady(bool forWriting) {
+    const Registry& reg = registry();
+    const RegProblem& problem = reg.openProblem();
+    // A read-only use of a registry that does not exist reads it as empty.
+    if (!problem && (reg.isOpen() || !forWriting))
         return true;
-    fail(QStringLiteral("Cannot open the registry \"%1\": %2").arg(registry->path(), registry->openError()));
+    // A read-only file still answers queries.
+    if (problem.kind == RegProblemKind::ReadOnly && reg.isOpen() && !forWriting)
+        return true;
+    fail(problem ? describeRegProblem(problem)
+                 : QStringLiteral("The registry \"%1\" cannot be written.").arg(reg.path()));
     return false;
 }
 
@@ -202,7 +219,7 @@ int RegCommand::add(const RegToolOptions& options) {
     QString path;
     RegValue value;
     if (!parseKey(options.positional[0], &root, &path) || !valueFromOptions(options, &value) ||
-        !registryReady())
+        !registryReady(true))
         return 1;
     if (options.valueName && options.name.size() > kMaxValueNameLength)
         return failRegistry(ERROR_INVALID_PARAMETER);
@@ -233,7 +250,7 @@ int RegCommand::add(const RegToolOptions& options) {
 int RegCommand::remove(const RegToolOptions& options) {
     RegRoot root;
     QString path;
-    if (!parseKey(options.positional[0], &root, &path) || !registryReady())
+    if (!parseKey(options.positional[0], &root, &path) || !registryReady(true))
         return 1;
     RegError error = ERROR_SUCCESS;
     const RegKey key = RegKey::open(root, path, &error, registry_);
@@ -283,10 +300,14 @@ int RegCommand::exportKey(const RegToolOptions& options) {
 }
 
 int RegCommand::importFile(const RegToolOptions& options) {
-    if (!registryReady())
+    if (!registryReady(true))
         return 1;
     QString message;
-    if (!RegFileImporter::importFile(options.positional[0], &message, registry_))
-        return fail(message);
-    return succeed();
+    const int failures = registry().failureCount();
+    if (RegFileImporter::importFile(options.positional[0], &message, registry_))
+        return succeed();
+    if (registry().failureCount() != failures)
+        return fail(QStringLiteral("Cannot import \"%1\": %2")
+                        .arg(options.positional[0], describeRegProblem(registry().lastFailure())));
+    return fail(message);
 }

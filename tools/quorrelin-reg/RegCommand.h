@@ -41,7 +41,9 @@ private:
     bool parseKey(const QString& text, platform::RegRoot* root, QString* path);
     // The data of /t and /d as stored bytes; false after reporting an error.
     bool valueFromOptions(const RegToolOptions& options, platform::RegValue* value);
-    bool registryReady();
+    // Whether the registry can be used for the verb; reports why not.
+    bool registryReady(bool forWriting = false);
+    platform::Registry& registry() const;
 
     int fail(const QString& message);
     int failRegistry(platform::RegError error);

@@ -46,6 +46,15 @@ void InstanceConnection::detach() {
     deleteLater();
 }
 
+void InstanceConnection::dropIdle() {
+    refuse(QStringLiteral("dropped to make room for another peer"));
+    // Counted off now, not when the deferred deletion comes round.
+    if (server_) {
+        server_->connectionFinished();
+        server_ = nullptr;
+    }
+}
+
 void InstanceConnection::readAvailable() {
     while (state_ == State::Reading) {
         if (!header_) {

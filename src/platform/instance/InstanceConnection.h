@@ -28,6 +28,10 @@ public:
     // Cuts the tie to a server that is closing: the peer is dropped and the
     // server is never called again.
     void detach();
+    // Whether the peer has not yet sent its whole request.
+    bool isIdle() const { return state_ == State::Reading; }
+    // Drops an idle peer to make room for another; the place is free at once.
+    void dropIdle();
 
 private:
     enum class State { Reading, Dispatching, Answered, Finished };

@@ -99,7 +99,9 @@ void InstanceServer::acceptConnections() {
         QLocalSocket* socket = server_->nextPendingConnection();
         if (!socket)
             break;
-        if (connectionCount_ >= kMaxConnections) {
+        // Peers that connect and send nothing must not lock the others out:
+        // when every place is taken the longest-waiting idle peer goes.
+        if (connectionCount_ >= kMaxConnections && !dropOldestIdleConnection()) {
             socket->abort();
             socket->deleteLater();
             QMetaObject::invokeMethod(
@@ -111,6 +113,18 @@ void InstanceServer::acceptConnections() {
         ++connectionCount_;
         new InstanceConnection(socket, this, requestTimeoutMs_);
     }
+}
+
+bool InstanceServer::dropOldestIdleConnection() {
+    // Children keep their creation order: the first idle one waited longest.
+    const auto connections = findChildren<InstanceConnection*>(Qt::FindDirectChildrenOnly);
+    for (InstanceConnection* connection : connections) {
+        if (connection->isIdle()) {
+            connection->dropIdle();
+            return true;
+        }
+    }
+    return false;
 }
 
 quint64 InstanceServer::dispatch(instancewire::FrameKind kind, const QByteArray& payload) {

@@ -39,7 +39,9 @@ public:
     using NavigateHandler = std::function<quint64(quint64 wParam, quint64 lParam)>;
 
     static constexpr int kDefaultRequestTimeoutMs = 2000;
-    // Connections beyond this many at once are closed at once.
+    // At most this many connections are served at once. When all are taken,
+    // a new peer takes the place of the oldest one that has not yet sent a
+    // complete request; only when none is idle is the new peer closed.
     static constexpr int kMaxConnections = 32;
 
     explicit InstanceServer(InstanceId id, QObject* parent = nullptr);
@@ -76,6 +78,7 @@ private:
     friend class InstanceConnection;
 
     void acceptConnections();
+    bool dropOldestIdleConnection();
     // The reply to a complete, valid request. May run a handler that
     // destroys this server: nothing of *this is touched after the handler.
     quint64 dispatch(instancewire::FrameKind kind, const QByteArray& payload);

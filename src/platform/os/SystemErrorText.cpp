@@ -16,6 +16,13 @@ QString SystemErrorText(long code) {
         return QStringLiteral("The handle is invalid.");
     case ERROR_OUTOFMEMORY:
         return QStringLiteral("Not enough storage is available to complete this operation.");
+    case ERROR_WRITE_PROTECT:
+        return QStringLiteral("The media is write protected.");
+    case ERROR_DISK_FULL:
+        return QStringLiteral("There is not enough space on the disk.");
+    case ERROR_IO_DEVICE:
+        return QStringLiteral("The request could not be performed because of an I/O device "
+                              "error.");
     case ERROR_INVALID_PARAMETER:
         return QStringLiteral("The parameter is incorrect.");
     case ERROR_BUSY:

@@ -9,6 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace platform {
 
 namespace {
@@ -39,13 +45,26 @@ RegError applyOne(const RegFileOperation& op, Registry* registry, RegKey* curren
 } // namespace
 
 bool RegFileImporter::importFile(const QString& fileName, QString* error, Registry* registry) {
-    const QFileInfo info(fileName);
-    if (info.isDir()) {
-        *error = QStringLiteral("Cannot import \"%1\": it is a folder, not a file.").arg(fileName);
+    // Opened without waiting (a pipe with no writer would block the open for
+    // ever) and taken only when it is a regular file.
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *error = QStringLiteral("Cannot import \"%1\": %2")
+                     .arg(fileName, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        *error = QStringLiteral("Cannot import \"%1\": it is %2, not a regular file.")
+                     .arg(fileName, S_ISDIR(info.st_mode) ? QStringLiteral("a folder")
+                                                          : QStringLiteral("a pipe or device"));
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         *error = QStringLiteral("Cannot import \"%1\": %2").arg(fileName, file.errorString());
         return false;
     }

@@ -52,13 +52,19 @@ QString regErrorMessage(RegError error) {
     case ERROR_ACCESS_DENIED:
         return QStringLiteral("Access is denied.");
     case ERROR_INVALID_PARAMETER:
-        return QStringLiteral("A name is too long or a value is too large for the registry.");
+        return QStringLiteral("A name is too long, holds an unpaired UTF-16 surrogate or lies "
+                              "deeper than 512 levels, or a value is too large for the registry.");
     case ERROR_KEY_DELETED:
         return QStringLiteral("The key was deleted while it was in use.");
     case ERROR_REGISTRY_CORRUPT:
         return QStringLiteral("The registry database cannot be read or written.");
     case ERROR_BUSY:
-        return QStringLiteral("The registry is busy; try again.");
+        return QStringLiteral("The registry is locked by another program; try again when it has "
+                              "finished.");
+    case ERROR_DISK_FULL:
+        return QStringLiteral("The disk is full.");
+    case ERROR_IO_DEVICE:
+        return QStringLiteral("The device reported an input/output error.");
     default:
         return QStringLiteral("The registry reported error %1.").arg(error);
     }

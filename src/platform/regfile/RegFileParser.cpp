@@ -140,9 +140,17 @@ bool RegFileParser::parseKeyLine(QStringView line) {
     }
     if (hasNul(op.path))
         return fail(QStringLiteral("the key name holds a NUL character"));
-    for (const QString& part : splitKeyPath(op.path)) {
+    const QStringList parts = splitKeyPath(op.path);
+    if (parts.size() > kMaxKeyDepth)
+        return fail(QStringLiteral("the key lies %1 levels deep; the registry holds at most %2")
+                        .arg(parts.size())
+                        .arg(kMaxKeyDepth));
+    for (const QString& part : parts) {
         if (part.size() > kMaxKeyNameLength)
             return fail(QStringLiteral("a key name is longer than %1 characters").arg(kMaxKeyNameLength));
+        if (hasUnpairedSurrogate(part))
+            return fail(QStringLiteral("a key name holds an unpaired UTF-16 surrogate, which the "
+                                       "registry cannot store"));
     }
     if (remove && op.path.isEmpty())
         return fail(QStringLiteral("a root key cannot be deleted"));
@@ -189,6 +197,9 @@ bool RegFileParser::parseValueLine(QStringView line) {
             return fail(QStringLiteral("the value name is longer than %1 characters").arg(kMaxValueNameLength));
         if (hasNul(name))
             return fail(QStringLiteral("the value name holds a NUL character"));
+        if (hasUnpairedSurrogate(name))
+            return fail(QStringLiteral("the value name holds an unpaired UTF-16 surrogate, which "
+                                       "the registry cannot store"));
     }
     while (pos < line.size() && isBlank(line[pos]))
         ++pos;

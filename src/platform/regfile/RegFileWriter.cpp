@@ -2,6 +2,7 @@
 
 #include "platform/regfile/RegFileNames.h"
 #include "platform/registry/RegKey.h"
+#include "platform/registry/RegSnapshot.h"
 #include "platform/registry/Registry.h"
 
 #include <QSaveFile>
@@ -85,26 +86,45 @@ bool storedPath(const RegKey& rootKey, const QString& path, QString* stored, Reg
     return true;
 }
 
-bool appendSection(const RegKey& key, const QString& fullPath, QString* text, QString* error) {
+bool writeSection(const RegKey& key, const QString& fullPath, const RegFileWriter::Sink& sink,
+                  QString* error) {
     if (!nameIsWritable(fullPath)) {
         *error = QStringLiteral("The key \"%1\" has a name with a line break or NUL character, "
                                 "which a .reg file cannot hold.")
                      .arg(fullPath);
         return false;
     }
-    text->append(QLatin1Char('[') + fullPath + QLatin1Char(']') + kLineEnd);
-    for (const Registry::NamedValue& v : key.values()) {
+    QString text = QLatin1Char('[') + fullPath + QLatin1Char(']') + kLineEnd;
+    std::vector<Registry::NamedValue> values;
+    const RegError e = key.registry()->values(key.id(), &values);
+    if (e != ERROR_SUCCESS) {
+        *error = regErrorMessage(e);
+        return false;
+    }
+    for (const Registry::NamedValue& v : values) {
         if (!nameIsWritable(v.name)) {
             *error = QStringLiteral("A value of the key \"%1\" has a name with a line break or "
                                     "NUL character, which a .reg file cannot hold.")
                          .arg(fullPath);
             return false;
         }
-        text->append(RegFileWriter::formatValue(v.name, v.value) + kLineEnd);
+        text.append(RegFileWriter::formatValue(v.name, v.value) + kLineEnd);
     }
-    text->append(kLineEnd);
+    text.append(kLineEnd);
+    if (!sink(text)) {
+        *error = QStringLiteral("The export file cannot be written.");
+        return false;
+    }
     return true;
 }
+
+// One level of the walk: a key, its subkey names and the next one to visit.
+struct Level {
+    RegKey key;
+    QStringList children;
+    qsizetype next = 0;
+    qsizetype pathLength = 0; // of the path while this level is current
+};
 
 } // namespace
 
@@ -158,33 +178,59 @@ QString RegFileWriter::formatValue(const QString& name, const RegValue& value) {
     return formatHex(prefix, value.type, value.data);
 }
 
-bool RegFileWriter::exportText(RegRoot root, const QString& path, QString* text, QString* error,
-                               Registry* registry) {
+bool RegFileWriter::exportTo(RegRoot root, const QString& path, const Sink& sink,
+                             QString* error, Registry* registry) {
+    Registry* reg = registry ? registry : &Registry::instance();
+    // One consistent view of the tree even while another process writes.
+    RegSnapshot snapshot(reg);
     QString stored;
     RegKey top;
-    if (!storedPath(RegKey::root(root, registry), path, &stored, &top, error))
+    if (!storedPath(RegKey::root(root, reg), path, &stored, &top, error))
         return false;
-    QString out = header() + kLineEnd + kLineEnd;
-    // Depth-first, parent first; children pushed in reverse so that they come
-    // off the stack in enumeration order. No recursion: trees may be deep.
-    std::vector<std::pair<RegKey, QString>> pending;
-    pending.emplace_back(top, rootedKeyPath(root, stored));
-    while (!pending.empty()) {
-        auto [key, fullPath] = std::move(pending.back());
-        pending.pop_back();
-        if (!appendSection(key, fullPath, &out, error))
-            return false;
-        const QStringList children = key.subkeyNames();
-        for (qsizetype i = children.size() - 1; i >= 0; --i) {
-            RegError e = ERROR_SUCCESS;
-            const RegKey child = key.openSubkey(children[i], &e);
-            if (e != ERROR_SUCCESS) {
-                *error = regErrorMessage(e);
-                return false;
-            }
-            pending.emplace_back(child, fullPath + QLatin1Char('\\') + children[i]);
-        }
+    if (!sink(header() + kLineEnd + kLineEnd)) {
+        *error = QStringLiteral("The export file cannot be written.");
+        return false;
     }
+    // Depth-first, parent before children, children in enumeration order.
+    // No recursion and no text kept beyond one section: memory grows with
+    // the depth of the tree, not with the size of the file.
+    QString fullPath = rootedKeyPath(root, stored);
+    std::vector<Level> levels;
+    const auto enter = [&](const RegKey& key) {
+        if (!writeSection(key, fullPath, sink, error))
+            return false;
+        levels.push_back({key, key.subkeyNames(), 0, fullPath.size()});
+        return true;
+    };
+    if (!enter(top))
+        return false;
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next >= level.children.size()) {
+            levels.pop_back();
+            continue;
+        }
+        const QString name = level.children[level.next++];
+        RegError e = ERROR_SUCCESS;
+        const RegKey child = level.key.openSubkey(name, &e);
+        if (e != ERROR_SUCCESS) {
+            *error = regErrorMessage(e);
+            return false;
+        }
+        fullPath.truncate(level.pathLength);
+        fullPath += QLatin1Char('\\') + name;
+        if (!enter(child))
+            return false;
+    }
+    return true;
+}
+
+bool RegFileWriter::exportText(RegRoot root, const QString& path, QString* text, QString* error,
+                               Registry* registry) {
+    QString out;
+    if (!exportTo(root, path, [&out](const QString& chunk) { out += chunk; return true; }, error,
+                  registry))
+        return false;
     *text = std::move(out);
     return true;
 }
@@ -205,19 +251,27 @@ QByteArray RegFileWriter::encode(const QString& text) {
 
 bool RegFileWriter::exportFile(RegRoot root, const QString& path, const QString& fileName,
                                QString* error, Registry* registry) {
-    QString text;
-    if (!exportText(root, path, &text, error, registry))
-        return false;
-    const QByteArray bytes = encode(text);
-    text.clear();
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("Cannot write the file \"%1\": %2").arg(fileName, file.errorString());
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write the file \"%1\": %2").arg(fileName, file.errorString());
+    // Sections are encoded and written as they come; the byte order mark
+    // goes first, once.
+    bool first = true;
+    const auto sink = [&](const QString& chunk) {
+        QByteArray bytes = encode(chunk);
+        if (!first)
+            bytes.remove(0, 2);
+        first = false;
+        return file.write(bytes) == bytes.size();
+    };
+    if (!exportTo(root, path, sink, error, registry)) {
         file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("Cannot write the file \"%1\": %2").arg(fileName, file.errorString());
         return false;
     }
     return true;

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
 class Registry;
@@ -32,8 +34,17 @@ public:
     static bool exportText(RegRoot root, const QString& path, QString* text, QString* error,
                            Registry* registry = nullptr);
 
-    // Writes exportText() to fileName (UTF-16LE, BOM), replacing the file as a
-    // whole: on failure an existing file is left as it was.
+    // Receives the text piece by piece (the header, then one section at a
+    // time); false stops the export.
+    using Sink = std::function<bool(const QString& text)>;
+    // The same text handed to sink as it is made, so that memory stays
+    // bounded by one section and the depth of the tree.
+    static bool exportTo(RegRoot root, const QString& path, const Sink& sink, QString* error,
+                         Registry* registry = nullptr);
+
+    // Writes exportText() to fileName (UTF-16LE, BOM) as it is made,
+    // replacing the file as a whole: on failure an existing file is left as
+    // it was.
     static bool exportFile(RegRoot root, const QString& path, const QString& fileName,
                            QString* error, Registry* registry = nullptr);
 

@@ -14,6 +14,17 @@ const char* rootName(RegRoot root) {
     return "";
 }
 
+bool hasUnpairedSurrogate(const QString& name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 QByteArray encodeRegString(const QString& text) {
     QByteArray bytes;
     bytes.reserve((text.size() + 1) * 2);

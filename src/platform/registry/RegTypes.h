@@ -30,15 +30,19 @@ inline constexpr RegError ERROR_FILE_NOT_FOUND = 2;
 inline constexpr RegError ERROR_ACCESS_DENIED = 5;
 inline constexpr RegError ERROR_INVALID_HANDLE = 6;
 inline constexpr RegError ERROR_OUTOFMEMORY = 14;
+inline constexpr RegError ERROR_WRITE_PROTECT = 19;
+inline constexpr RegError ERROR_DISK_FULL = 112;
 inline constexpr RegError ERROR_INVALID_PARAMETER = 87;
 inline constexpr RegError ERROR_BUSY = 170;
 inline constexpr RegError ERROR_NO_MORE_ITEMS = 259;
 inline constexpr RegError ERROR_KEY_DELETED = 1018;
 inline constexpr RegError ERROR_REGISTRY_CORRUPT = 1015;
+inline constexpr RegError ERROR_IO_DEVICE = 1117;
 inline constexpr RegError ERROR_UNSUPPORTED_TYPE = 1630;
 
 // Limits, as on Windows: longer names are refused with ERROR_INVALID_PARAMETER.
 inline constexpr int kMaxKeyNameLength = 255;     // one path component
+inline constexpr int kMaxKeyDepth = 512;          // levels of keys below a root
 inline constexpr int kMaxValueNameLength = 16383; // characters
 inline constexpr int kMaxValueDataSize = 16 * 1024 * 1024; // bytes, our own bound
 
@@ -56,6 +60,11 @@ enum class RegReadStatus {
 };
 
 const char* rootName(RegRoot root); // "HKEY_CURRENT_USER", ...
+
+// True when name holds a UTF-16 surrogate without its partner: such a name
+// has no form in the database (it would be stored as a replacement
+// character, so different names would become one) and is refused.
+bool hasUnpairedSurrogate(const QString& name);
 
 // Strings are stored as UTF-16LE with one terminating NUL.
 QByteArray encodeRegString(const QString& text);

@@ -18,36 +18,17 @@ namespace platform {
 
 namespace {
 
-// Keys form a tree through parent; a root has no parent. Ids are never
-// reused, so a handle to a deleted key can never reach a newer key by
-// accident. (The references document the shape; the code keeps them.)
-const char* const kSchema = R"sql(
-CREATE TABLE IF NOT EXISTS keys(
-    id INTEGER PRIMARY KEY AUTOINCREMENT,
-    parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
-    name TEXT NOT NULL,
-    fold TEXT NOT NULL,
-    UNIQUE(parent, fold));
-CREATE TABLE IF NOT EXISTS vals(
-    key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,
-    name TEXT NOT NULL,
-    fold TEXT NOT NULL,
-    type INTEGER NOT NULL,
-    data BLOB NOT NULL,
-    seq INTEGER NOT NULL,
-    PRIMARY KEY(key, fold)) WITHOUT ROWID;
-CREATE INDEX IF NOT EXISTS vals_by_seq ON vals(key, seq);
-INSERT OR IGNORE INTO keys(id, parent, name, fold) VALUES
-    (1, NULL, 'HKEY_CURRENT_USER', 'HKEY_CURRENT_USER'),
-    (2, NULL, 'HKEY_CLASSES_ROOT', 'HKEY_CLASSES_ROOT'),
-    (3, NULL, 'HKEY_LOCAL_MACHINE', 'HKEY_LOCAL_MACHINE');
-)sql";
-
+// How long a write waits for another connection's write lock by default.
 constexpr int kBusyTimeoutMs = 10000;
 
 std::unique_ptr<Registry>& defaultRegistry() {
     static std::unique_ptr<Registry> registry;
     return registry;
+}
+
+Registry::Access& defaultAccess() {
+    static Registry::Access access = Registry::Access::ReadWrite;
+    return access;
 }
 
 std::mutex& defaultMutex() {
@@ -58,28 +39,7 @@ std::mutex& defaultMutex() {
 QByteArray utf8(const QString& s) { return s.toUtf8(); }
 
 bool validKeyName(const QString& name) {
-    return !name.isEmpty() && name.size() <= kMaxKeyNameLength;
-}
-
-// Creates the file with mode 0600 before SQLite opens it (SQLite would use
-// the umask), and its folder with mode 0700 when missing.
-bool prepareDatabaseFile(const QString& path, QString* error) {
-    const QFileInfo info(path);
-    const QString dir = info.absolutePath();
-    if (!QFileInfo::exists(dir)) {
-        if (!QDir().mkpath(dir)) {
-            *error = QStringLiteral("cannot create the folder %1").arg(dir);
-            return false;
-        }
-        ::chmod(QFile::encodeName(dir).constData(), 0700);
-    }
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        *error = QStringLiteral("cannot open %1: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
-        return false;
-    }
-    ::close(fd);
-    return true;
+    return !name.isEmpty() && name.size() <= kMaxKeyNameLength && !hasUnpairedSurrogate(name);
 }
 
 } // namespace
@@ -146,7 +106,7 @@ Registry& Registry::instance() {
     std::lock_guard<std::mutex> lock(defaultMutex());
     auto& registry = defaultRegistry();
     if (!registry)
-        registry = std::make_unique<Registry>(defaultPath());
+        registry = std::make_unique<Registry>(defaultPath(), defaultAccess());
     return *registry;
 }
 
@@ -154,68 +114,25 @@ void Registry::reopenDefault() {
     std::lock_guard<std::mutex> lock(defaultMutex());
     auto& registry = defaultRegistry();
     registry.reset();
-    registry = std::make_unique<Registry>(defaultPath());
+    registry = std::make_unique<Registry>(defaultPath(), defaultAccess());
 }
 
-Registry::Registry(const QString& path) : path_(path) {
-    if (!prepareDatabaseFile(path, &openError_))
-        return;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                            nullptr) == SQLITE_OK) {
-            sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-            sqlite3_extended_result_codes(db_, 1);
-            const RegError error = initSchema();
-            if (error == ERROR_SUCCESS)
-                return;
-        }
-        openError_ = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
-        const int code = db_ ? (sqlite3_errcode(db_) & 0xFF) : SQLITE_NOMEM;
-        sqlite3_close(db_);
-        db_ = nullptr;
-        // A file that is not a database (or is damaged beyond use) is moved
-        // aside, kept for inspection, and a new registry starts in its place.
-        if (attempt == 0 && (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)) {
-            const QString aside =
-                path + QStringLiteral(".damaged-") +
-                QString::number(QDateTime::currentMSecsSinceEpoch());
-            QFile::rename(path, aside);
-            QFile::remove(path + QStringLiteral("-wal"));
-            QFile::remove(path + QStringLiteral("-shm"));
-            if (!prepareDatabaseFile(path, &openError_))
-                return;
-            continue;
-        }
-        return;
-    }
+void Registry::setDefaultAccess(Access access) {
+    std::lock_guard<std::mutex> lock(defaultMutex());
+    defaultAccess() = access;
 }
 
-Registry::~Registry() {
-    for (auto& entry : statements_)
-        sqlite3_finalize(entry.second);
-    if (db_)
-        sqlite3_close(db_);
+Registry::Registry(const QString& path, Access access)
+    : path_(path), access_(access), busyTimeoutMs_(kBusyTimeoutMs) {
+    open();
 }
 
-RegError Registry::initSchema() {
-    // WAL lets readers go on while another process writes; NORMAL sync keeps
-    // every committed write across a process crash (the WAL is in the page
-    // cache) without an fsync per call.
-    if (exec("PRAGMA journal_mode=WAL") != ERROR_SUCCESS)
-        return ERROR_REGISTRY_CORRUPT;
-    exec("PRAGMA synchronous=NORMAL");
-    // Key existence is checked by the statements themselves and subtrees are
-    // deleted set-wise; row-by-row foreign-key cascades were the slowest part
-    // of a whole-list rewrite.
-    exec("PRAGMA foreign_keys=OFF");
-    if (exec("BEGIN IMMEDIATE") != ERROR_SUCCESS)
-        return ERROR_REGISTRY_CORRUPT;
-    if (exec(kSchema) != ERROR_SUCCESS) {
-        exec("ROLLBACK");
-        return ERROR_REGISTRY_CORRUPT;
-    }
-    return exec("COMMIT");
+Registry::~Registry() { closeConnection(); }
+
+// After a failure SQLite may have rolled back already; the outcome of the
+// ROLLBACK must not replace the failure that caused it.
+void Registry::rollbackQuietly() {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 RegError Registry::exec(const char* sql) {
@@ -223,30 +140,6 @@ RegError Registry::exec(const char* sql) {
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &message);
     sqlite3_free(message);
     return rc == SQLITE_OK ? ERROR_SUCCESS : sqliteError(rc);
-}
-
-RegError Registry::sqliteError(int rc) const {
-    switch (rc & 0xFF) {
-    case SQLITE_OK:
-    case SQLITE_DONE:
-    case SQLITE_ROW:
-        return ERROR_SUCCESS;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return ERROR_BUSY;
-    case SQLITE_NOMEM:
-        return ERROR_OUTOFMEMORY;
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_CANTOPEN:
-        return ERROR_ACCESS_DENIED;
-    case SQLITE_CONSTRAINT:
-        return rc == SQLITE_CONSTRAINT_FOREIGNKEY ? ERROR_KEY_DELETED : ERROR_INVALID_PARAMETER;
-    case SQLITE_TOOBIG:
-        return ERROR_INVALID_PARAMETER;
-    default:
-        return ERROR_REGISTRY_CORRUPT;
-    }
 }
 
 sqlite3_stmt* Registry::prepare(const char* sql) {
@@ -263,14 +156,20 @@ sqlite3_stmt* Registry::prepare(const char* sql) {
 // ---------------------------------------------------------------------------
 // Transactions
 
-RegError Registry::beginTransaction() {
+RegError Registry::beginTransaction(bool forWriting) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (txDepth_++ > 0)
         return txError_;
     // When BEGIN fails the transaction still counts as open, but doomed:
-    // every write inside it fails instead of committing on its own.
+    // every write inside it fails instead of committing on its own. A read
+    // snapshot of a registry that cannot be written is fine.
     txOpen_ = false;
-    txError_ = db_ ? exec("BEGIN IMMEDIATE") : ERROR_REGISTRY_CORRUPT;
+    if (!db_)
+        txError_ = unusableError();
+    else if (forWriting && !writable_)
+        txError_ = writeRefusal();
+    else
+        txError_ = exec(forWriting ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
     txOpen_ = txError_ == ERROR_SUCCESS;
     return txError_;
 }
@@ -301,11 +200,21 @@ RegError Registry::finishTransaction() {
         if (error == ERROR_SUCCESS)
             error = exec("COMMIT");
         if (error != ERROR_SUCCESS)
-            exec("ROLLBACK");
+            rollbackQuietly();
     }
     txOpen_ = false;
     txError_ = ERROR_SUCCESS;
     return error;
+}
+
+// Why a registry that was opened but may not be written refuses a write;
+// the refusal is recorded like any other failure of the store.
+RegError Registry::writeRefusal() const {
+    lastFailure_ = openProblem_;
+    ++failureCount_;
+    if (!lastFailure_)
+        lastFailure_ = RegProblem{RegProblemKind::ReadOnly, path_, QString(), QString()};
+    return regProblemError(lastFailure_.kind);
 }
 
 template <class F>
@@ -313,15 +222,20 @@ RegError Registry::write(F&& body) {
     if (txDepth_ > 0) {
         if (txError_ != ERROR_SUCCESS)
             return txError_;
+        if (!writable_)
+            return txError_ = writeRefusal();
         const RegError error = body();
         // Logical refusals (a missing key, a bad name) changed nothing; only
         // failures of the store itself doom the transaction.
-        if (error == ERROR_REGISTRY_CORRUPT || error == ERROR_BUSY || error == ERROR_OUTOFMEMORY)
+        if (error == ERROR_REGISTRY_CORRUPT || error == ERROR_BUSY ||
+            error == ERROR_OUTOFMEMORY || error == ERROR_DISK_FULL || error == ERROR_IO_DEVICE)
             txError_ = error;
         return error;
     }
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
+    if (!writable_)
+        return writeRefusal();
     RegError error = exec("BEGIN IMMEDIATE");
     if (error != ERROR_SUCCESS)
         return error;
@@ -329,7 +243,7 @@ RegError Registry::write(F&& body) {
     if (error == ERROR_SUCCESS)
         error = exec("COMMIT");
     if (error != ERROR_SUCCESS)
-        exec("ROLLBACK");
+        rollbackQuietly();
     return error;
 }
 
@@ -377,15 +291,26 @@ RegError Registry::resolve(std::int64_t parent, const QString& path, bool create
     // worth asking whether the parent itself still exists.
     if (names.isEmpty() && !keyExists(parent))
         return parent <= 3 ? ERROR_INVALID_HANDLE : ERROR_KEY_DELETED;
-    std::int64_t current = parent;
     for (const QString& name : names) {
         if (!validKeyName(name))
             return ERROR_INVALID_PARAMETER;
+    }
+    std::int64_t current = parent;
+    int depth = -1; // of current, once something has to be created
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
         std::int64_t child = 0;
         RegError error = findChild(current, name, &child);
         if (error == ERROR_FILE_NOT_FOUND && current == parent && !keyExists(parent))
             return parent <= 3 ? ERROR_INVALID_HANDLE : ERROR_KEY_DELETED;
         if (error == ERROR_FILE_NOT_FOUND && create) {
+            // No key lies deeper than kMaxKeyDepth levels below its root.
+            if (depth < 0)
+                depth = keyDepth(current);
+            if (depth < 0)
+                return ERROR_REGISTRY_CORRUPT;
+            if (depth + (names.size() - i) > kMaxKeyDepth)
+                return ERROR_INVALID_PARAMETER;
             error = insertChild(current, name, &child);
             if (error == ERROR_SUCCESS && created)
                 *created = true;
@@ -393,9 +318,26 @@ RegError Registry::resolve(std::int64_t parent, const QString& path, bool create
         if (error != ERROR_SUCCESS)
             return error;
         current = child;
+        if (depth >= 0)
+            ++depth;
     }
     *id = current;
     return ERROR_SUCCESS;
+}
+
+// Levels of keys between id and its root (0 for a root); -1 on failure.
+int Registry::keyDepth(std::int64_t id) {
+    // The bound keeps a damaged tree with a cycle from looping.
+    Statement st(prepare("WITH RECURSIVE up(id, depth) AS (SELECT ?1, 0 UNION ALL "
+                         "SELECT k.parent, up.depth + 1 FROM keys k JOIN up ON k.id = up.id "
+                         "WHERE k.parent IS NOT NULL AND up.depth <= 100000) "
+                         "SELECT max(depth) FROM up"));
+    if (!st.ok())
+        return -1;
+    st.bind(1, id);
+    if (st.step() != SQLITE_ROW)
+        return -1;
+    return static_cast<int>(st.int64(0));
 }
 
 RegError Registry::createKey(std::int64_t parent, const QString& path, std::int64_t* id,
@@ -417,7 +359,7 @@ RegError Registry::createKey(std::int64_t parent, const QString& path, std::int6
 RegError Registry::openKey(std::int64_t parent, const QString& path, std::int64_t* id) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
     return resolve(parent, path, false, id, nullptr);
 }
 
@@ -435,7 +377,7 @@ bool Registry::keyExists(std::int64_t id) {
 RegError Registry::keyName(std::int64_t id, QString* name) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
     Statement st(prepare("SELECT name FROM keys WHERE id = ?1"));
     if (!st.ok())
         return ERROR_REGISTRY_CORRUPT;
@@ -501,7 +443,7 @@ RegError Registry::deleteKey(std::int64_t parent, const QString& name) {
 RegError Registry::enumKey(std::int64_t id, int index, QString* name) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
     if (index < 0)
         return ERROR_INVALID_PARAMETER;
     Statement st(prepare("SELECT name FROM keys WHERE parent = ?1 ORDER BY fold LIMIT 1 OFFSET ?2"));
@@ -523,7 +465,7 @@ RegError Registry::subkeyNames(std::int64_t id, QStringList* names) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     names->clear();
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
     Statement st(prepare("SELECT name FROM keys WHERE parent = ?1 ORDER BY fold"));
     if (!st.ok())
         return ERROR_REGISTRY_CORRUPT;
@@ -538,7 +480,7 @@ RegError Registry::keyInfo(std::int64_t id, KeyInfo* info) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     *info = KeyInfo{};
     if (!keyExists(id))
-        return db_ ? ERROR_KEY_DELETED : ERROR_REGISTRY_CORRUPT;
+        return db_ ? ERROR_KEY_DELETED : unusableError();
     QStringList names;
     RegError error = subkeyNames(id, &names);
     if (error != ERROR_SUCCESS)
@@ -565,7 +507,8 @@ RegError Registry::keyInfo(std::int64_t id, KeyInfo* info) {
 
 RegError Registry::setValue(std::int64_t id, const QString& name, RegType type,
                             const QByteArray& data) {
-    if (name.size() > kMaxValueNameLength || data.size() > kMaxValueDataSize)
+    if (name.size() > kMaxValueNameLength || data.size() > kMaxValueDataSize ||
+        hasUnpairedSurrogate(name))
         return ERROR_INVALID_PARAMETER;
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     return write([&]() -> RegError {
@@ -591,7 +534,9 @@ RegError Registry::setValue(std::int64_t id, const QString& name, RegType type,
 RegError Registry::queryValue(std::int64_t id, const QString& name, RegValue* value) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
+    if (hasUnpairedSurrogate(name))
+        return ERROR_FILE_NOT_FOUND; // never stored, see setValue
     Statement st(prepare("SELECT type, data FROM vals WHERE key = ?1 AND fold = ?2"));
     if (!st.ok())
         return ERROR_REGISTRY_CORRUPT;
@@ -608,6 +553,8 @@ RegError Registry::queryValue(std::int64_t id, const QString& name, RegValue* va
 
 RegError Registry::deleteValue(std::int64_t id, const QString& name) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
+    if (hasUnpairedSurrogate(name))
+        return ERROR_FILE_NOT_FOUND;
     return write([&]() -> RegError {
         Statement st(prepare("DELETE FROM vals WHERE key = ?1 AND fold = ?2"));
         if (!st.ok())
@@ -624,7 +571,7 @@ RegError Registry::deleteValue(std::int64_t id, const QString& name) {
 RegError Registry::enumValue(std::int64_t id, int index, QString* name, RegValue* value) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
     if (index < 0)
         return ERROR_INVALID_PARAMETER;
     Statement st(prepare(
@@ -651,7 +598,7 @@ RegError Registry::values(std::int64_t id, std::vector<NamedValue>* out) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     out->clear();
     if (!db_)
-        return ERROR_REGISTRY_CORRUPT;
+        return unusableError();
     Statement st(prepare("SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY seq"));
     if (!st.ok())
         return ERROR_REGISTRY_CORRUPT;

@@ -3,12 +3,17 @@
 #include "platform/registry/RegKey.h"
 #include "platform/registry/Registry.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 #include "unit/regfile/RegTreeDump.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -195,4 +200,22 @@ TEST_F(RegToolTest, HelpDescribesTheVerbsAndTheNonInteractiveRule) {
                                  "HKCU", "/f", "/y", "never asks"})
             EXPECT_TRUE(r.out.contains(text)) << text;
     }
+}
+
+TEST_F(RegToolTest, ImportOfAPipeEndsAtOnce) {
+    const QString fifo = testenv::freshDir("pipe") + "/input.reg";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    expectError(reg({"import", fifo}), "not a regular file");
+}
+
+TEST_F(RegToolTest, ReadingVerbsLeaveADamagedRegistryAsItIs) {
+    RegKey::create(RegRoot::CurrentUser, "Data").setDword("Kept", 7);
+    const QString path = testenv::closeDefaultRegistry();
+    ASSERT_TRUE(testenv::overwriteTestFile(path, 4096, QByteArray(4096, '\x5a')));
+    const QByteArray before = testenv::readTestFile(path);
+    expectError(reg({"query", "HKCU\\Data"}), "damaged");
+    expectError(reg({"export", "HKCU\\Data", testenv::freshDir("out") + "/d.reg"}), "damaged");
+    expectError(reg({"add", "HKCU\\Data", "/v", "New", "/d", "x", "/f"}), "damaged");
+    EXPECT_EQ(testenv::readTestFile(path), before);
+    EXPECT_EQ(QFileInfo(path).dir().entryList({"*damaged*"}).size(), 0);
 }

@@ -1,4 +1,5 @@
 #include "app/CQuorrelin.h"
+#include "app/RegistryNotice.h"
 #include "app/SessionKeyPath.h"
 #include "app/SettingsPaths.h"
 #include "browser/CBrowserView.h"
@@ -8,9 +9,11 @@
 #include "framework/MessageBoxStyle.h"
 #include "platform/instance/InstanceClient.h"
 #include "platform/registry/RegKey.h"
+#include "platform/registry/Registry.h"
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 #include "system/CommandRunner.h"
 #include "system/DefaultBrowser.h"
 
@@ -18,6 +21,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -241,4 +246,45 @@ TEST_F(StartupTest, AnotherStartHandsItsAddressOverAndTheFrameShows) {
     // Without an address the running instance is only shown.
     EXPECT_EQ(handOverFromChild(QString()), 0);
     EXPECT_EQ(app.receivedAddresses().size(), 1);
+}
+
+// ---------------------------------------------------------------------------
+// A registry file that cannot be used as it should
+
+TEST_F(StartupTest, AReadOnlyRegistryStillStartsAndSaysWhatIsWrongOnce) {
+    const QString path = testenv::closeDefaultRegistry();
+    if (QProcess::execute("chattr", {"+i", path}) != 0)
+        GTEST_SKIP() << "chattr +i is not possible here";
+    Registry::reopenDefault();
+    DialogRunner::instance().push(ScriptedAnswer::button(IDOK));
+    {
+        CQuorrelin app(environment);
+        EXPECT_TRUE(app.InitInstance({}));
+        ASSERT_EQ(dialogs().size(), 1u);
+        EXPECT_EQ(dialogs()[0].text, RegistryNotice::Text(Registry::instance().openProblem()));
+        EXPECT_NE(dialogs()[0].text.indexOf(path), -1);
+        EXPECT_NE(dialogs()[0].text, res::loadString(sid::EngineTooOld));
+        app.Settings().SetTabWidth(120);
+        app.ExitInstance(); // the save fails the same way: not told again
+        EXPECT_EQ(dialogs().size(), 1u);
+    }
+    QProcess::execute("chattr", {"-i", path});
+}
+
+TEST_F(StartupTest, ADamagedRegistryIsSalvagedAndTheUserIsToldWhereTheDamagedFileIs) {
+    const QString path = testenv::closeDefaultRegistry();
+    ASSERT_TRUE(testenv::overwriteTestFile(path, 4096, QByteArray(4096, '\x5a')));
+    Registry::reopenDefault();
+    DialogRunner::instance().push(ScriptedAnswer::button(IDOK));
+    // The salvage may have lost the answer to the default-browser question.
+    DialogRunner::instance().push(ScriptedAnswer::button(IDNO));
+    CQuorrelin app(environment);
+    EXPECT_TRUE(app.InitInstance({}));
+    const RegProblem problem = Registry::instance().openProblem();
+    ASSERT_FALSE(problem.keptAs.isEmpty());
+    EXPECT_TRUE(QFile::exists(problem.keptAs));
+    ASSERT_GE(dialogs().size(), 1u);
+    EXPECT_NE(dialogs()[0].text.indexOf(problem.keptAs), -1) << dialogs()[0].text.toStdString();
+    EXPECT_TRUE(Registry::instance().isWritable());
+    EXPECT_EQ(settingsKey().setDword("TabWidth", 50), ERROR_SUCCESS);
 }

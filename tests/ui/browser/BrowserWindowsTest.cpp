@@ -94,6 +94,22 @@ TEST_F(BrowserWindows, AHandedOverAddressUsesTheActiveWindowOrANewOne) {
     EXPECT_EQ(app->ActiveView(), views()[1]);
 }
 
+TEST_F(BrowserWindows, AHandedOverScriptAddressNeverRunsInAnExistingPage) {
+    start();
+    // A quick command could turn a harmless word into a script address too.
+    settings().QuickCommands = {
+        QuickCommand{QuickCommand::Open, "Trap", "trap", "javascript:alert(document.cookie)"}};
+    CBrowserView* view = open();
+    for (int inNew : {0, 1}) {
+        settings().OpenInNewWindow = inNew;
+        for (const char* address :
+             {"javascript:alert(document.cookie)", " \tJaVa\nScRiPt:alert(1)", "vbscript:msgbox", "trap"})
+            app->OpenHandedOverAddress(address);
+    }
+    EXPECT_EQ(views().size(), 1u) << "nothing opened";
+    EXPECT_TRUE(navigations(view).isEmpty());
+}
+
 TEST_F(BrowserWindows, DroppedFilesAndAddressBoxNavigations) {
     start();
     app->OpenDroppedFile("/tmp/page one.html");

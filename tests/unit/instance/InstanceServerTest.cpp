@@ -296,6 +296,33 @@ TEST_F(InstanceServerTest, StalledPeersDoNotHoldUpOthers) {
     ::close(b);
 }
 
+TEST_F(InstanceServerTest, IdlePeersNeverKeepAHandOverOut) {
+    auto server = startServer(kFirst);
+    HandlerLog log;
+    log.attach(*server);
+    server->setRequestTimeout(60000); // idle peers stay until pushed out
+    // Connected from another thread: the server takes them in meanwhile.
+    const QList<int> idle = whileServing([this] {
+        QList<int> fds;
+        for (int i = 0; i < 64; ++i)
+            fds << connectRaw(socketOf(kFirst));
+        return fds;
+    });
+    ASSERT_FALSE(idle.contains(-1));
+    spinUntil([] { return false; }, 200);
+    const auto [found, handedOver] = whileServing([this] {
+        int answered = 0;
+        for (int i = 0; i < 20; ++i)
+            answered += client().findInstance() == kFirst ? 1 : 0;
+        return std::make_tuple(answered, client().handOver("http://handed.example/"));
+    });
+    EXPECT_EQ(found, 20);
+    EXPECT_TRUE(handedOver);
+    EXPECT_EQ(log.events, QStringList({"copy 0", "navigate 0 1"}));
+    for (int fd : idle)
+        ::close(fd);
+}
+
 TEST_F(InstanceServerTest, AHandlerMayDestroyTheServer) {
     auto* server = startServer(kFirst).release();
     server->setNavigateHandler([server](quint64, quint64) {

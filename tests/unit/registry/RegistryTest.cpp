@@ -239,7 +239,7 @@ TEST_F(RegistryTest, TransactionsPublishAllOrNothing) {
     EXPECT_EQ(list.readString("url4"), "d");
 }
 
-TEST_F(RegistryTest, DatabaseFileIsPrivateAndDamagedFilesAreSetAside) {
+TEST_F(RegistryTest, DatabaseFileIsPrivateAndDamagedFilesAreSetAsideBySalvage) {
     const QString dir = testenv::freshDir("private") + "/new/quorrelin";
     {
         Registry r(dir + "/registry.db");
@@ -257,9 +257,14 @@ TEST_F(RegistryTest, DatabaseFileIsPrivateAndDamagedFilesAreSetAside) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(8192, 'Z'));
     }
+    // Opening only finds the damage; salvage sets the file aside and starts
+    // a new one.
     Registry r(damaged);
-    ASSERT_TRUE(r.isOpen());
+    EXPECT_EQ(r.openProblem().kind, RegProblemKind::Damaged);
     std::int64_t id = 0;
+    EXPECT_NE(r.createKey(r.rootId(RegRoot::CurrentUser), "Works", &id), ERROR_SUCCESS);
+    EXPECT_TRUE(QFileInfo(damaged).dir().entryList({"registry.db.damaged-*"}).isEmpty());
+    EXPECT_EQ(r.salvage(), ERROR_SUCCESS);
     EXPECT_EQ(r.createKey(r.rootId(RegRoot::CurrentUser), "Works", &id), ERROR_SUCCESS);
     const QStringList aside = QFileInfo(damaged).dir().entryList({"registry.db.damaged-*"});
     EXPECT_EQ(aside.size(), 1);

@@ -5,6 +5,12 @@
 #include "app/SessionKeyPath.h"
 #include "linkgroups/LinkGroupStore.h"
 
+#include "platform/registry/Registry.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -75,3 +81,25 @@ TEST_F(PrintSettingsTest, RunLoadsThroughTheSettersAndWritesNothing) {
 }
 
 } // namespace
+
+using PrintSettingsDamageTest = FreshRegistryTest;
+
+TEST_F(PrintSettingsDamageTest, ADamagedRegistryIsReportedAndLeftAsItIs) {
+    settingsKey().setDword("TabWidth", 77);
+    const QString path = testenv::closeDefaultRegistry();
+    ASSERT_TRUE(testenv::overwriteTestFile(path, 4096, QByteArray(4096, '\x5a')));
+    const QByteArray before = testenv::readTestFile(path);
+    FILE* out = std::tmpfile();
+    FILE* err = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    ASSERT_NE(err, nullptr);
+    EXPECT_EQ(RunPrintSettings(out, err), 1);
+    std::rewind(err);
+    char message[512] = {};
+    (void)!std::fread(message, 1, sizeof message - 1, err);
+    std::fclose(out);
+    std::fclose(err);
+    EXPECT_NE(QString::fromUtf8(message).indexOf("damaged"), -1) << message;
+    EXPECT_EQ(testenv::readTestFile(path), before);
+    EXPECT_EQ(QFileInfo(path).dir().entryList({"*damaged*"}).size(), 0);
+}
