@@ -3,6 +3,7 @@
 #include "app/CAppSettings.h"
 #include "app/CCheckMessageBox.h"
 #include "frame/CLinkOpener.h"
+#include "frame/DynamicMenuItems.h"
 #include "framework/CommandBinder.h"
 #include "framework/CommandIds.h"
 #include "framework/MessageBoxStyle.h"
@@ -16,28 +17,6 @@
 
 #include <QAction>
 #include <QMenu>
-
-namespace {
-
-// Menu texts show "&" literally.
-QString menuText(const QString& name) {
-    QString text = name;
-    return text.replace(u'&', QStringLiteral("&&"));
-}
-
-// Removes the items after the first keep ones; folder submenus are only
-// taken out (they are kept for the next build).
-void clearAfter(QMenu* menu, int keep) {
-    const QList<QAction*> actions = menu->actions();
-    for (qsizetype i = keep; i < actions.size(); ++i) {
-        QAction* action = actions[i];
-        menu->removeAction(action);
-        if (!action->menu() && action->parent() == menu)
-            delete action;
-    }
-}
-
-} // namespace
 
 CFavoritesMenu::CFavoritesMenu(QMenu& root, CommandBinder& binder, CAppSettings& settings,
                                CLinkOpener& opener, std::function<QString()> favoritesFolder,
@@ -64,7 +43,7 @@ void CFavoritesMenu::FillFolder(QMenu* menu) {
 }
 
 void CFavoritesMenu::fill(QMenu* menu, const QString& folder, bool root) {
-    clearAfter(menu, root ? res::FavoritesFixedItems : 0);
+    removeDynamicItems(menu, root ? res::FavoritesFixedItems : 0, false);
     const FavoritesFolderListing listing =
         ReadFavoritesFolder(folder, m_settings.SortFavorites != 0);
     if (root && (!listing.folders.isEmpty() || !listing.links.isEmpty()))
@@ -78,7 +57,7 @@ void CFavoritesMenu::fill(QMenu* menu, const QString& folder, bool root) {
         if (!index)
             break;
         QAction* action = m_binder.createAction(cmd::Favorites.at(unsigned(*index)),
-                                                menuText(entry.name), menu);
+                                                dynamicMenuText(entry.name), menu);
         action->setIcon(linkIcon);
         menu->addAction(action);
         shown << *index;
@@ -91,7 +70,7 @@ void CFavoritesMenu::fill(QMenu* menu, const QString& folder, bool root) {
         }
     }
     if (listing.folders.isEmpty() && shown.isEmpty())
-        menu->addAction(res::loadString(sid::EmptyMenu))->setEnabled(false);
+        addEmptyMenuItem(menu);
     m_binder.updateMenu(menu);
 }
 
@@ -110,7 +89,7 @@ QMenu* CFavoritesMenu::takeFolderMenu() {
 
 QMenu* CFavoritesMenu::addFolderItem(QMenu* menu, const QString& name, const QString& path) {
     QMenu* sub = takeFolderMenu();
-    sub->setTitle(menuText(name));
+    sub->setTitle(dynamicMenuText(name));
     sub->menuAction()->setData(path);
     menu->addMenu(sub);
     return sub;

@@ -3,6 +3,7 @@
 #include "app/CAppSettings.h"
 #include "frame/CLinkBar.h"
 #include "frame/CLinkOpener.h"
+#include "frame/DynamicMenuItems.h"
 #include "framework/CommandBinder.h"
 #include "framework/CommandIds.h"
 #include "framework/MenuBuilder.h"
@@ -15,32 +16,6 @@
 
 #include <QAction>
 #include <QMenu>
-
-namespace {
-
-QString menuText(const QString& name) {
-    QString text = name;
-    return text.replace(u'&', QStringLiteral("&&"));
-}
-
-void clearAfter(QMenu* menu, int keep) {
-    const QList<QAction*> actions = menu->actions();
-    for (qsizetype i = keep; i < actions.size(); ++i) {
-        QAction* action = actions[i];
-        QMenu* sub = action->menu();
-        menu->removeAction(action);
-        if (sub)
-            sub->deleteLater();
-        else if (action->parent() == menu)
-            delete action;
-    }
-}
-
-void addEmptyItem(QMenu* menu) {
-    menu->addAction(res::loadString(sid::EmptyMenu))->setEnabled(false);
-}
-
-} // namespace
 
 CLinkGroupMenus::CLinkGroupMenus(QMenu& linkGroups, QMenu& addMenu, CommandBinder& binder,
                                  CAppSettings& settings, CLinkOpener& opener,
@@ -85,7 +60,7 @@ void CLinkGroupMenus::WatchAddMenu(QMenu* menu, bool tabMenu) {
 }
 
 void CLinkGroupMenus::fillGroups(QMenu* menu, unsigned base, int keep) {
-    clearAfter(menu, keep);
+    removeDynamicItems(menu, keep, true);
     const QList<LinkGroup>& groups = m_settings.LinkGroups;
     const QIcon icon = res::MenuImages::icon(res::MenuImages::Folder);
     bool added = false;
@@ -96,18 +71,18 @@ void CLinkGroupMenus::fillGroups(QMenu* menu, unsigned base, int keep) {
             added = true;
         } else if (!group.Name.isEmpty()) {
             QAction* action =
-                m_binder.createAction(base + unsigned(n), menuText(group.Name), menu);
+                m_binder.createAction(base + unsigned(n), dynamicMenuText(group.Name), menu);
             action->setIcon(icon);
             menu->addAction(action);
             added = true;
         }
     }
     if (!added)
-        addEmptyItem(menu);
+        addEmptyMenuItem(menu);
 }
 
 void CLinkGroupMenus::fillAsFavorites(QMenu* menu) {
-    clearAfter(menu, 0);
+    removeDynamicItems(menu, 0, true);
     m_favoriteUrls.clear();
     const QIcon folderIcon = res::MenuImages::icon(res::MenuImages::Folder);
     const QIcon linkIcon = res::MenuImages::icon(res::MenuImages::Link);
@@ -116,25 +91,25 @@ void CLinkGroupMenus::fillAsFavorites(QMenu* menu) {
         if (group.Separator)
             continue;
         any = true;
-        auto* sub = new QMenu(menuText(group.Name), menu);
+        auto* sub = new QMenu(dynamicMenuText(group.Name), menu);
         sub->setIcon(folderIcon);
         m_binder.bindMenu(sub);
         m_binder.bindAction(sub->menuAction(), cmd::LinkGroupFavoritesPopup);
         menu->addMenu(sub);
         if (group.Links.isEmpty())
-            addEmptyItem(sub);
+            addEmptyMenuItem(sub);
         for (const LinkGroupLink& link : group.Links) {
             if (unsigned(m_favoriteUrls.size()) >= cmd::LinkGroupFavoriteLinks.size())
                 break;
             const unsigned id = cmd::LinkGroupFavoriteLinks.at(unsigned(m_favoriteUrls.size()));
-            QAction* action = m_binder.createAction(id, menuText(link.Name), sub);
+            QAction* action = m_binder.createAction(id, dynamicMenuText(link.Name), sub);
             action->setIcon(linkIcon);
             sub->addAction(action);
             m_favoriteUrls << link.URL;
         }
     }
     if (!any)
-        addEmptyItem(menu);
+        addEmptyMenuItem(menu);
 }
 
 void CLinkGroupMenus::openGroup(int index) {
