@@ -46,6 +46,8 @@ public:
 
     // How 33298 and 33299 send their mail; unset, both are disabled.
     void SetListMailer(ListMailer mailer) { m_mailer = std::move(mailer); }
+    // The mailer given (empty when none); other lists are mailed by it too.
+    const ListMailer& Mailer() const { return m_mailer; }
 
     bool onCommand(unsigned id) override;
     bool onUpdateCommand(CommandState& state) override;

@@ -13,6 +13,7 @@
 #include "frame/CBusyAnimation.h"
 #include "frame/CChildFrame.h"
 #include "frame/CCustomizeToolbarDialog.h"
+#include "frame/CFavoritesAndLinkGroups.h"
 #include "frame/CLinkBar.h"
 #include "frame/CReBarArea.h"
 #include "frame/CSettingsApplier.h"
@@ -167,6 +168,7 @@ bool CMainFrame::Create() {
     createTopReBar(settings);
     createStatusBar();
     createBottomReBar();
+    m_links = std::make_unique<CFavoritesAndLinkGroups>(*this, m_host);
     applyLock(m_host.Settings().LockToolbars != 0);
     PlaceWindowBar(m_host.Settings().TabPosition, true);
 
@@ -475,17 +477,20 @@ void CMainFrame::FocusAddressBar() {
 // handlers (the page) otherwise.
 bool CMainFrame::onCommand(unsigned id) {
     return (m_addressCommands && m_addressCommands->onCommand(id)) ||
-           CommandTarget::onCommand(id) || m_windows->onCommand(id);
+           CommandTarget::onCommand(id) || m_windows->onCommand(id) ||
+           (m_links && m_links->onCommand(id));
 }
 
 bool CMainFrame::onUpdateCommand(CommandState& state) {
     return (m_addressCommands && m_addressCommands->onUpdateCommand(state)) ||
-           CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state);
+           CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state) ||
+           (m_links && m_links->onUpdateCommand(state));
 }
 
 bool CMainFrame::hasCommandHandler(unsigned id) const {
     return (m_addressCommands && m_addressCommands->hasCommandHandler(id)) ||
-           CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id);
+           CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id) ||
+           (m_links && m_links->hasCommandHandler(id));
 }
 
 void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) {

@@ -20,6 +20,7 @@ class CAddressBarCommands;
 class CBandSlot;
 class CBrowserView;
 class CChildFrame;
+class CFavoritesAndLinkGroups;
 class CWindowManager;
 class CBusyAnimation;
 class CLinkBar;
@@ -189,6 +190,8 @@ public:
     QMenu* ClosedWindowsMenu() const { return m_closedWindowsMenu; }
     QMenu* LinkGroupsMenu() const { return m_linkGroupsMenu; }
     QMenu* LinkGroupAddMenu() const { return m_linkGroupAddMenu; }
+    // The Favorites and link-group menus and commands (after Create()).
+    CFavoritesAndLinkGroups* Links() const { return m_links.get(); }
 
 protected:
     // The active browser window's title and address, noted when closing
@@ -251,6 +254,7 @@ private:
     QToolBar* m_addressBand = nullptr;
     CAddressBar* m_address = nullptr;
     std::unique_ptr<CAddressBarCommands> m_addressCommands;
+    std::unique_ptr<CFavoritesAndLinkGroups> m_links;
     QToolBar* m_animationBand = nullptr;
     CBusyAnimation* m_animation = nullptr;
     QToolBar* m_windowBarBand = nullptr;

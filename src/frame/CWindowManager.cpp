@@ -6,6 +6,7 @@
 #include "browser/CBrowserDoc.h"
 #include "browser/CBrowserView.h"
 #include "frame/CChildFrame.h"
+#include "frame/CFavoritesAndLinkGroups.h"
 #include "frame/CMainFrame.h"
 #include "frame/CSelectWindowDialog.h"
 #include "frame/CWindowBar.h"
@@ -312,6 +313,8 @@ void CWindowManager::runContextMenu(unsigned position, const QPoint& globalPos) 
         return;
     const QPointer<CWindowManager> alive(this);
     m_linkGroupMenu = MenuBuilder::submenuAt(menu, res::subpos::ContextLinkGroupAdd);
+    if (m_linkGroupMenu && m_frame.Links())
+        m_frame.Links()->WatchContextLinkGroupMenu(m_linkGroupMenu, position == 1);
     m_menuRunner(*menu, globalPos);
     if (alive)
         m_linkGroupMenu = nullptr;

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <vector>
+
 class CAppSettings;
+class CBrowserView;
 class CommandRouter;
 class CommandTarget;
 
@@ -45,4 +48,16 @@ public:
     virtual QString ActiveAddress() const { return QString(); }
     // Whether the program works offline (shared by all instances).
     virtual bool IsOffline() const = 0;
+    // A new browser window of engine (1 the second engine, else engine 0),
+    // as the application makes every window; null when none could be made
+    // (or the host makes no windows).
+    virtual CBrowserView* CreateBrowserWindow(int engine, bool activate, bool show) {
+        (void)engine;
+        (void)activate;
+        (void)show;
+        return nullptr;
+    }
+    // Every browser window: those of engine 0, then those of engine 1, each
+    // in the order their documents were made.
+    virtual std::vector<CBrowserView*> AllViews() const { return {}; }
 };

@@ -98,6 +98,9 @@ QString CommandBinder::promptFor(unsigned id, QAction* action) const {
     if (m_promptProvider)
         if (std::optional<QString> prompt = m_promptProvider(id, action))
             return *prompt;
+    for (const PromptProvider& provider : m_extraProviders)
+        if (std::optional<QString> prompt = provider(id, action))
+            return *prompt;
     return res::commandPrompt(id);
 }
 

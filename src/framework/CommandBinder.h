@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -59,6 +60,12 @@ public:
     // Where status-bar texts go (the main frame's status bar).
     void setStatusSink(StatusSink sink) { m_statusSink = std::move(sink); }
     void setPromptProvider(PromptProvider provider) { m_promptProvider = std::move(provider); }
+    // A further provider, asked after the one set above and after those
+    // added before it (each part of the frame that makes items at run time
+    // adds its own).
+    void addPromptProvider(PromptProvider provider) {
+        m_extraProviders.push_back(std::move(provider));
+    }
     // The status-bar prompt of id (see class comment).
     QString promptFor(unsigned id, QAction* action = nullptr) const;
 
@@ -85,4 +92,5 @@ private:
     CommandRouter& m_router;
     StatusSink m_statusSink;
     PromptProvider m_promptProvider;
+    std::vector<PromptProvider> m_extraProviders;
 };
