@@ -667,16 +667,13 @@ bool CMainFrame::confirmExit() {
     const QScopedValueRollback asking(m_askingToExit, true);
     raise();
     activateWindow();
-    // The "do not ask again" choice only counts for an exit that goes on.
-    int showAgain = settings.ConfirmExitApp;
+    // The box's "do not ask again" is the user's wish whatever the answer.
     const int answer = CCheckMessageBox::AskAndStore(this, sid::ConfirmExit,
-                                                     MB_YESNO | MB_ICONQUESTION, showAgain);
+                                                     MB_YESNO | MB_ICONQUESTION,
+                                                     settings.ConfirmExitApp);
     raise();
     activateWindow();
-    if (answer != IDYES)
-        return false;
-    settings.ConfirmExitApp = showAgain;
-    return true;
+    return answer == IDYES;
 }
 
 ReBarLayout CMainFrame::CurrentReBarLayout() const {
