@@ -138,6 +138,8 @@ CMainFrame::~CMainFrame() {
     // The bar follows the tabs, which go before the frame's children.
     delete m_windowBar;
     m_windowBar = nullptr;
+    // The windows go with the children; the manager is asked nothing more.
+    m_windows.reset();
     CommandRouter& router = m_host.Router();
     if (router.chain().mainFrame == this)
         router.setMainFrame(nullptr);
@@ -211,7 +213,7 @@ void CMainFrame::createBandWidgets() {
     m_address = new CAddressBar(*this, this);
     m_addressCommands = std::make_unique<CAddressBarCommands>(
         *m_address, m_host.Settings(), [this]() -> std::optional<CAddressBarCommands::Page> {
-            if (!m_mdiArea->activeSubWindow())
+            if (!ActiveChildFrame())
                 return std::nullopt;
             return CAddressBarCommands::Page{
                 m_host.ActiveAddress(), [this] { m_host.Router().dispatch(cmd::FileClose); }};
@@ -385,7 +387,7 @@ void CMainFrame::SetEditorsMenuFactory(MenuFactory factory) {
 }
 
 bool CMainFrame::isChildMaximized() const {
-    const QMdiSubWindow* active = m_mdiArea ? m_mdiArea->activeSubWindow() : nullptr;
+    const QMdiSubWindow* active = ActiveChildFrame();
     return active && active->isMaximized();
 }
 
@@ -455,7 +457,12 @@ QString CMainFrame::BaseTitle() const {
 
 void CMainFrame::SetOfflineIndication(bool offline) {
     m_offline = offline;
-    setWindowTitle(BaseTitle());
+    RefreshCaption();
+}
+
+void CMainFrame::RefreshCaption() {
+    if (m_windows)
+        m_windows->refreshCaption();
 }
 
 QWidget* CMainFrame::AddressBarPlaceholder() const { return m_address; }
@@ -490,7 +497,7 @@ void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, b
 }
 
 bool CMainFrame::FocusPage() {
-    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    QMdiSubWindow* active = ActiveChildFrame();
     if (!active || !active->widget())
         return false;
     active->widget()->setFocus(Qt::TabFocusReason);
@@ -643,7 +650,7 @@ void CMainFrame::showHandedOver() {
 // ---- Closing -------------------------------------------------------------------
 
 CChildFrame* CMainFrame::ActiveChildFrame() const {
-    return m_mdiArea ? qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()) : nullptr;
+    return m_windows ? m_windows->activeFrame() : nullptr;
 }
 
 CBrowserView* CMainFrame::ActiveView() const {

@@ -116,4 +116,10 @@ inline constexpr unsigned QuickCommandsImported = 51552; // %count%
 inline constexpr unsigned AutoCloseImported = 51553;     // %count%
 inline constexpr unsigned OpenUrlPrompt = 51554;         // %url%
 
+// Texts added by this program (not among the texts it inherits): a popup
+// refused by ClosePopups, and the page of an address that cannot be opened.
+inline constexpr unsigned PopupBlockedNotice = 51900;
+inline constexpr unsigned CannotOpenAddressTitle = 51901;
+inline constexpr unsigned CannotOpenAddressPage = 51902; // %address%
+
 } // namespace sid

@@ -56,6 +56,7 @@ public:
         else
             *cancel = true;
     }
+    void NavigateError(const QString& url) override { log << "NavigateError " + url; }
     void WindowClosing(bool* cancel) override {
         log << QStringLiteral("WindowClosing");
         if (onWindowClosing)
