@@ -80,13 +80,7 @@ protected:
 class AppEngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        testenv::useFreshRegistry();
-        DialogRunner::instance().reset();
-        DialogRunner::instance().setMode(DialogRunner::Mode::Scripted);
-        DialogRunner::instance().setUnscriptedHandler([](const DialogRunner::Record& record) {
-            ADD_FAILURE() << "unexpected dialog: " << record.text.toStdString();
-            return 0;
-        });
+        useFreshRegistryAndScriptedDialogs();
         const platform::RegKey settings = platform::RegKey::create(
             platform::RegRoot::CurrentUser, QString::fromUtf16(kSettingsKeyPath));
         settings.setDword("CheckDefaultBrowser", 0);
