@@ -7,6 +7,7 @@
 #include "app/CAppSettings.h"
 #include "app/CCheckMessageBox.h"
 #include "app/IErrorReporter.h"
+#include "framework/AcceleratorGuard.h"
 #include "res/StringIds.h"
 
 #include <QContextMenuEvent>
@@ -46,6 +47,8 @@ CAddressBar::CAddressBar(IAddressBarOwner& owner, QWidget* parent)
     m_label->adjustSize();
     m_combo->SetErrorReporter(m_owner.AddressBarErrorReporter());
     m_combo->installEventFilter(this);
+    // Escape returns to the shown address before it stops any page.
+    AcceleratorGuard::keepKeys(*m_combo, {QKeySequence(Qt::Key_Escape)});
     m_combo->adjustSize();
     m_go->setObjectName(QStringLiteral("goButton"));
     m_go->setFocusPolicy(Qt::NoFocus);

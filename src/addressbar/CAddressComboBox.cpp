@@ -1,7 +1,7 @@
 #include "addressbar/CAddressComboBox.h"
 
 #include "addressbar/AddressBarInput.h"
-#include "addressbar/CAddressListModel.h"
+#include "addressbar/CAddressItemDelegate.h"
 #include "addressbar/TypedAddressList.h"
 #include "framework/CommandIds.h"
 #include "res/MenuTable.h"
@@ -46,14 +46,14 @@ QString mainMenuText(unsigned id, const char* fallback) {
 } // namespace
 
 CAddressComboBox::CAddressComboBox(QWidget* parent, platform::Registry* registry)
-    : QComboBox(parent), m_list(new TypedAddressList(registry, this)),
-      m_model(new CAddressListModel(m_list, this)) {
+    : QComboBox(parent), m_list(new TypedAddressList(registry, this)) {
     setObjectName(QStringLiteral("addressBox"));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(20);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setModel(m_model);
+    setModel(m_list);
+    setItemDelegate(new CAddressItemDelegate(this));
     // The combo box makes a completer of its own; completion is switched by
     // SetAutoComplete only.
     lineEdit()->setCompleter(nullptr);
@@ -137,7 +137,7 @@ void CAddressComboBox::SetAutoComplete(bool on) {
         m_completer = nullptr;
         return;
     }
-    m_completer = new QCompleter(m_model, this);
+    m_completer = new QCompleter(m_list, this);
     m_completer->setObjectName(QStringLiteral("addressCompleter"));
     m_completer->setCaseSensitivity(Qt::CaseInsensitive);
     // Typed addresses mostly begin with their scheme: a part of the address
@@ -145,6 +145,7 @@ void CAddressComboBox::SetAutoComplete(bool on) {
     m_completer->setFilterMode(Qt::MatchContains);
     m_completer->setCompletionMode(QCompleter::PopupCompletion);
     m_completer->setMaxVisibleItems(12);
+    m_completer->popup()->setItemDelegate(new CAddressItemDelegate(m_completer->popup()));
     lineEdit()->setCompleter(m_completer);
     // Installed after the completer's own filter, so this one sees the
     // popup's keys first.

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QString>
 
-class CAddressListModel;
 class IErrorReporter;
 class QCompleter;
 class QMenu;
@@ -107,7 +106,6 @@ private:
     template <class Change> void keepingText(Change change);
 
     TypedAddressList* m_list;
-    CAddressListModel* m_model;
     IErrorReporter* m_reporter = nullptr;
     QCompleter* m_completer = nullptr;
     QString m_lastSet;

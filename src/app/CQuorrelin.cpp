@@ -8,6 +8,7 @@
 #include "browser/CBrowserView.h"
 #include "app/SettingsPaths.h"
 #include "frame/CMainFrame.h"
+#include "frame/EngineSurface.h"
 #include "framework/MessageBoxStyle.h"
 #include "platform/instance/InstanceClient.h"
 #include "platform/instance/InstanceStartLock.h"
@@ -180,6 +181,10 @@ bool CQuorrelin::CreateMainFrame() {
         mainFrame_.reset();
         return false;
     }
+    // Pages of the web engine will appear in it (tests' stand-in engines
+    // draw nothing).
+    if (!CBrowserView::engineFactory())
+        PrepareForEngineSurface(*mainFrame_);
     router_.setMainFrame(mainFrame_.get());
     ConnectMainFrame();
     QString error;

@@ -155,6 +155,7 @@ public:
     void AddToAddressList(const QString& url) override;
     void SetBusyAnimation(bool on) override;
     void SetStatusText(const QString& text) override;
+    void ShowFailedAddress(const QString& address) override;
     void RefreshFrameTitle() override;
     WindowBarModel* WindowBarTabs() override;
     void PostCommand(unsigned id) override;

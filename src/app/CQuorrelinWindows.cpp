@@ -63,8 +63,6 @@ void CQuorrelin::ConnectMainFrame() {
         CChildFrame* frame = ActiveChildFrame();
         return CommandRouter::ActiveWindow{frame ? frame->View() : nullptr, frame};
     });
-    QMdiArea* area = mainFrame_->MdiArea();
-    connect(area, &QMdiArea::subWindowActivated, this, [this] { RefreshFrameTitle(); });
     historyMenu_ = new QMenu(mainFrame_.get());
     historyMenu_->setObjectName(QStringLiteral("historyMenu"));
     mainFrame_->SetHistoryMenuFactory([this](bool forward) -> QMenu* {
@@ -177,13 +175,17 @@ void CQuorrelin::SetStatusText(const QString& text) {
                                                          : text);
 }
 
-void CQuorrelin::RefreshFrameTitle() {
-    if (!mainFrame_)
+void CQuorrelin::ShowFailedAddress(const QString& address) {
+    CAddressBar* bar = mainFrame_ ? mainFrame_->AddressBar() : nullptr;
+    if (!bar)
         return;
-    const CChildFrame* frame = ActiveChildFrame();
-    const QString base = mainFrame_->BaseTitle();
-    const QString document = frame && frame->Document() ? frame->Document()->Title() : QString();
-    mainFrame_->setWindowTitle(document.isEmpty() ? base : document + QStringLiteral(" - ") + base);
+    bar->SetAddressText(address);
+    mainFrame_->FocusAddressBar();
+}
+
+void CQuorrelin::RefreshFrameTitle() {
+    if (mainFrame_)
+        mainFrame_->RefreshCaption();
 }
 
 WindowBarModel* CQuorrelin::WindowBarTabs() {

@@ -11,6 +11,7 @@
 #include "framework/CommandIds.h"
 #include "framework/MessageBoxStyle.h"
 #include "res/StringIds.h"
+#include "res/StringTable.h"
 
 #include <QChildEvent>
 #include <QMouseEvent>
@@ -356,6 +357,9 @@ void CBrowserView::CommandStateChange(int command, bool enable) {
 void CBrowserView::NewWindow2(IBrowserEngine** newWindow, bool* cancel) {
     if (host_.Settings().ClosePopups != 0 && !ClickOnElement()) {
         *cancel = true;
+        // Nothing opens; the status bar says why.
+        if (IsActive())
+            host_.SetStatusText(res::loadString(sid::PopupBlockedNotice));
     } else if (CBrowserView* view = host_.CreateBrowserWindow(engineKind_, false, false)) {
         view->MarkAwaitingFirstUrl();
         *newWindow = view->Engine();
@@ -363,6 +367,16 @@ void CBrowserView::NewWindow2(IBrowserEngine** newWindow, bool* cancel) {
     }
     if (!KeepsClickPointAfterNewWindow())
         clickPoint_ = QPoint(-1, -1);
+}
+
+// The page shown is the engine's error page: the address that failed goes
+// back into the address box, ready to be corrected, and is never kept as a
+// typed address.
+void CBrowserView::NavigateError(const QString& url) {
+    if (firstUrlState_ == UrlRemembered)
+        firstUrlState_ = NothingToRemember;
+    if (IsActive())
+        host_.ShowFailedAddress(url);
 }
 
 void CBrowserView::WindowClosing(bool* cancel) {

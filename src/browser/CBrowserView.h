@@ -150,6 +150,11 @@ public:
     void EditCopy();
     void EditPaste();
     bool EditEnabled(int olecmdId) const;
+    // CommandTarget: cut, copy and paste go to the page unless the keyboard
+    // focus is in a text field of the window outside the page.
+    bool onCommand(unsigned id) override;
+    bool onUpdateCommand(CommandState& state) override;
+    bool hasCommandHandler(unsigned id) const override;
     // Mails the page's link (an Internet shortcut) or the page itself; true
     // when the mail thread was started.
     bool SendLink();
@@ -172,6 +177,7 @@ public:
     void CommandStateChange(int command, bool enable) override;
     void NewWindow2(IBrowserEngine** newWindow, bool* cancel) override;
     void WindowClosing(bool* cancel) override;
+    void NavigateError(const QString& url) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -184,6 +190,7 @@ protected:
 private:
     void registerCommands();
     void registerTextSizeCommands();
+    bool EditLeftToFocus(unsigned id) const;
     bool ClickOnElement() const;
     bool ShowAwaitedWindow(const QString& url, bool* cancel);
     bool RedirectToNewWindow(const QString& url);

@@ -40,6 +40,13 @@ void CBrowserView::registerCommands() {
     map.on(cmd::Stop, [this] { Stop(); });
     map.onUpdate(cmd::Stop, [this](CommandState& state) { state.enable(EngineBusy()); });
     map.on(cmd::EditSelectAll, [this] { ExecWB(olecmd::SelectAll); });
+    map.on(cmd::EditCut, [this] { EditCut(); });
+    map.onUpdate(cmd::EditCut, [this](CommandState& s) { s.enable(EditEnabled(olecmd::Cut)); });
+    map.on(cmd::EditCopy, [this] { EditCopy(); });
+    map.onUpdate(cmd::EditCopy, [this](CommandState& s) { s.enable(EditEnabled(olecmd::Copy)); });
+    map.on(cmd::EditPaste, [this] { EditPaste(); });
+    map.onUpdate(cmd::EditPaste,
+                 [this](CommandState& s) { s.enable(EditEnabled(olecmd::Paste)); });
     map.on(cmd::EditFind, [this] {
         if (Engine())
             Engine()->ExecBrowserCommand(browsercmd::Find);
@@ -82,6 +89,31 @@ void CBrowserView::registerTextSizeCommands() {
             state.setRadio((engine_ ? engine_->ZoomLevel() : 2) == level);
         });
     }
+}
+
+// Cut, copy and paste belong to a text field outside the page while it has
+// the keyboard focus (the address box has its own); then the view leaves
+// them to the targets after it.
+bool CBrowserView::EditLeftToFocus(unsigned id) const {
+    if (id != cmd::EditCut && id != cmd::EditCopy && id != cmd::EditPaste)
+        return false;
+    // The window's focus widget: it stays while another program is active.
+    const QWidget* focus = window()->focusWidget();
+    if (!focus || focus == this || isAncestorOf(focus))
+        return false;
+    return focus->testAttribute(Qt::WA_InputMethodEnabled);
+}
+
+bool CBrowserView::onCommand(unsigned id) {
+    return !EditLeftToFocus(id) && CommandTarget::onCommand(id);
+}
+
+bool CBrowserView::onUpdateCommand(CommandState& state) {
+    return !EditLeftToFocus(state.id()) && CommandTarget::onUpdateCommand(state);
+}
+
+bool CBrowserView::hasCommandHandler(unsigned id) const {
+    return !EditLeftToFocus(id) && CommandTarget::hasCommandHandler(id);
 }
 
 void CBrowserView::EditCut() {

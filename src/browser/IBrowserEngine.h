@@ -70,6 +70,11 @@ public:
     virtual void NewWindow2(IBrowserEngine** newWindow, bool* cancel) = 0;
     // A page script asks to close its window. Setting *cancel keeps it.
     virtual void WindowClosing(bool* cancel) = 0;
+    // The top-level navigation to url failed (no such address, no answer,
+    // not an address at all); the engine shows an error page for it and
+    // reports its DocumentComplete before this. Engines that cannot tell
+    // never send it.
+    virtual void NavigateError(const QString& url) { (void)url; }
 };
 
 // One browser engine instance: a page in a widget, driven by the view.

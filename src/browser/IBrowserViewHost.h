@@ -32,6 +32,9 @@ public:
     virtual void SetBusyAnimation(bool on) = 0;
     // The status bar's text (empty: the idle text).
     virtual void SetStatusText(const QString& text) = 0;
+    // The address box takes back the address of a failed navigation, with
+    // the keyboard focus and the text selected, ready to be corrected.
+    virtual void ShowFailedAddress(const QString& address) = 0;
     // Builds the main window's caption anew from the active window.
     virtual void RefreshFrameTitle() = 0;
     // The window bar's tabs; null while there is no main window.

@@ -3,7 +3,9 @@
 #include "browser/CBrowserDoc.h"
 #include "browser/CBrowserView.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMdiArea>
 #include <QStyle>
 
@@ -24,6 +26,11 @@ CChildFrame::CChildFrame(std::unique_ptr<CBrowserDoc> document, QWidget* parent)
     connect(document_.get(), &CBrowserDoc::titleChanged, this,
             [this](const QString& title) { setWindowTitle(title); });
     connect(this, &QMdiSubWindow::windowStateChanged, this, &CChildFrame::onWindowStateChanged);
+    // The window menu's built-in keys (close, ...) would shadow the main
+    // window's accelerators; the main window gives the keys instead.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
 }
 
 CChildFrame::~CChildFrame() {
@@ -46,6 +53,11 @@ void CChildFrame::Activate() {
         area->setActiveSubWindow(this);
 }
 
+QSize CChildFrame::DefaultSize(QSize room) {
+    return QSize(room.width() * 3 / 4, room.height() * 3 / 4)
+        .expandedTo(QSize(kMinimumWidth, kMinimumHeight));
+}
+
 // A window shown normal for the first time takes three quarters of the
 // window area, cascaded below and right of the windows shown before it.
 void CChildFrame::giveDefaultSize() {
@@ -55,9 +67,7 @@ void CChildFrame::giveDefaultSize() {
     const QMdiArea* area = mdiArea();
     if (!area)
         return;
-    const QSize available = area->viewport()->size();
-    resize(QSize(available.width() * 3 / 4, available.height() * 3 / 4)
-               .expandedTo(QSize(kMinimumWidth, kMinimumHeight)));
+    resize(DefaultSize(area->viewport()->size()));
     qsizetype shown = 0;
     for (const QMdiSubWindow* window : area->subWindowList())
         shown += window != this && window->isVisible() ? 1 : 0;
@@ -67,28 +77,46 @@ void CChildFrame::giveDefaultSize() {
 }
 
 void CChildFrame::ShowWindow(Show how) {
-    giveDefaultSize();
+    QMdiArea* area = mdiArea();
+    // The window active now: the area's, else the one it names current
+    // (while the main window is inactive) unless that was never shown.
+    QMdiSubWindow* active = area ? area->activeSubWindow() : nullptr;
+    if (area && !active)
+        active = area->currentSubWindow();
+    if (active == this || (active && active->isHidden()))
+        active = nullptr;
+    if (!isMaximized())
+        giveDefaultSize();
+    // The window area activates a window in the middle of showing it, where
+    // the window cannot yet take the maximised state the area gives it
+    // among maximised windows (it came out at its normal size without a
+    // frame). So a window is shown first without being activated (a
+    // disabled one is not), and then activated as the area's windows are.
+    const bool enabled = isEnabled();
+    quietActivation_ = true;
+    setEnabled(false);
+    show();
+    setEnabled(enabled);
+    quietActivation_ = false;
     switch (how) {
     case Show::Maximized:
-        showMaximized();
         Activate();
+        if (!isMaximized())
+            showMaximized();
         break;
     case Show::Activate:
-        show();
+        // Among maximised windows the area maximises it as it activates it.
         Activate();
         break;
-    case Show::NoActivate: {
-        QMdiArea* area = mdiArea();
-        QMdiSubWindow* active = area ? area->currentSubWindow() : nullptr;
-        // The window area activates a window it shows; the one active
-        // before stays active, and this view never hears of the moment.
-        quietActivation_ = true;
-        show();
-        quietActivation_ = false;
-        if (area && active && area->currentSubWindow() != active)
-            area->setActiveSubWindow(active);
+    case Show::NoActivate:
+        // The active one stays active and in front (a maximised one stays
+        // maximised), and this view never hears of it.
+        if (area && active) {
+            if (area->activeSubWindow() != active)
+                area->setActiveSubWindow(active);
+            active->raise();
+        }
         break;
-    }
     }
 }
 
@@ -106,5 +134,11 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     emit closing(this);
     if (view_)
         view_->OnDestroy();
+    // A window never shown (a page's window closed before its first
+    // address) leaves the window area first: the area counts a window it
+    // was given as the last one activated, and would activate another in
+    // its place.
+    if (QMdiArea* area = mdiArea(); area && isHidden())
+        area->removeSubWindow(this);
     QMdiSubWindow::closeEvent(event);
 }

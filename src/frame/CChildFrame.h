@@ -37,6 +37,9 @@ public:
     void ShowWindow(Show how);
     // Makes the frame the active window without changing how it is shown.
     void Activate();
+    // The size of a window shown normal for the first time in a window area
+    // of size room: three quarters of it, never below a usable minimum.
+    static QSize DefaultSize(QSize room);
 
 signals:
     // The frame is about to close (the document agreed); the window is

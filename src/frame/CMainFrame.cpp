@@ -143,6 +143,8 @@ CMainFrame::~CMainFrame() {
     // The bar follows the tabs, which go before the frame's children.
     delete m_windowBar;
     m_windowBar = nullptr;
+    // The windows go with the children; the manager is asked nothing more.
+    m_windows.reset();
     CommandRouter& router = m_host.Router();
     if (router.chain().mainFrame == this)
         router.setMainFrame(nullptr);
@@ -217,7 +219,7 @@ void CMainFrame::createBandWidgets() {
     m_address = new CAddressBar(*this, this);
     m_addressCommands = std::make_unique<CAddressBarCommands>(
         *m_address, m_host.Settings(), [this]() -> std::optional<CAddressBarCommands::Page> {
-            if (!m_mdiArea->activeSubWindow())
+            if (!ActiveChildFrame())
                 return std::nullopt;
             return CAddressBarCommands::Page{
                 m_host.ActiveAddress(), [this] { m_host.Router().dispatch(cmd::FileClose); }};
@@ -408,7 +410,7 @@ void CMainFrame::SetEditorsMenuFactory(MenuFactory factory) {
 }
 
 bool CMainFrame::isChildMaximized() const {
-    const QMdiSubWindow* active = m_mdiArea ? m_mdiArea->activeSubWindow() : nullptr;
+    const QMdiSubWindow* active = ActiveChildFrame();
     return active && active->isMaximized();
 }
 
@@ -460,7 +462,12 @@ QString CMainFrame::BaseTitle() const {
 
 void CMainFrame::SetOfflineIndication(bool offline) {
     m_offline = offline;
-    setWindowTitle(BaseTitle());
+    RefreshCaption();
+}
+
+void CMainFrame::RefreshCaption() {
+    if (m_windows)
+        m_windows->refreshCaption();
 }
 
 QWidget* CMainFrame::AddressBarPlaceholder() const { return m_address; }
@@ -498,7 +505,7 @@ void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, b
 }
 
 bool CMainFrame::FocusPage() {
-    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    QMdiSubWindow* active = ActiveChildFrame();
     if (!active || !active->widget())
         return false;
     active->widget()->setFocus(Qt::TabFocusReason);
@@ -651,7 +658,7 @@ void CMainFrame::showHandedOver() {
 // ---- Closing -------------------------------------------------------------------
 
 CChildFrame* CMainFrame::ActiveChildFrame() const {
-    return m_mdiArea ? qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow()) : nullptr;
+    return m_windows ? m_windows->activeFrame() : nullptr;
 }
 
 CBrowserView* CMainFrame::ActiveView() const {
@@ -675,16 +682,13 @@ bool CMainFrame::confirmExit() {
     const QScopedValueRollback asking(m_askingToExit, true);
     raise();
     activateWindow();
-    // The "do not ask again" choice only counts for an exit that goes on.
-    int showAgain = settings.ConfirmExitApp;
+    // The box's "do not ask again" is the user's wish whatever the answer.
     const int answer = CCheckMessageBox::AskAndStore(this, sid::ConfirmExit,
-                                                     MB_YESNO | MB_ICONQUESTION, showAgain);
+                                                     MB_YESNO | MB_ICONQUESTION,
+                                                     settings.ConfirmExitApp);
     raise();
     activateWindow();
-    if (answer != IDYES)
-        return false;
-    settings.ConfirmExitApp = showAgain;
-    return true;
+    return answer == IDYES;
 }
 
 ReBarLayout CMainFrame::CurrentReBarLayout() const {

@@ -105,6 +105,9 @@ public:
     // program works offline.
     void SetOfflineIndication(bool offline);
     QString BaseTitle() const;
+    // Sets the caption anew from the active browser window (see
+    // FrameCaption); it follows the windows by itself otherwise.
+    void RefreshCaption();
 
     // The address band's contents and its address box.
     QWidget* AddressBarPlaceholder() const;

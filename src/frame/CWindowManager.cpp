@@ -11,6 +11,7 @@
 #include "frame/CSelectWindowDialog.h"
 #include "frame/CWindowBar.h"
 #include "frame/CWindowBarCommands.h"
+#include "frame/FrameCaption.h"
 #include "frame/IMainFrameHost.h"
 #include "frame/WindowActivation.h"
 #include "frame/WindowBarModel.h"
@@ -25,13 +26,17 @@
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
+#include <QShortcut>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -49,6 +54,23 @@ QString menuText(const QString& text) {
     QString escaped = text;
     return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
+
+// Tells of every widget of the program that gains the keyboard focus.
+class FocusInFilter : public QObject {
+public:
+    using Handler = std::function<void(QWidget& widget, Qt::FocusReason reason)>;
+    FocusInFilter(Handler handler, QObject* parent) : QObject(parent), m_handler(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && watched->isWidgetType())
+            m_handler(*static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    }
+
+private:
+    Handler m_handler;
+};
 
 } // namespace
 
@@ -78,7 +100,30 @@ void CWindowManager::attach() {
     for (QMdiSubWindow* window : area->subWindowList())
         if (auto* frame = qobject_cast<CChildFrame*>(window))
             watch(frame);
+    // Pages move the keyboard focus into their window by themselves (a
+    // window a page opens takes it as it appears); that must not activate a
+    // window the program keeps in the background.
+    qApp->installEventFilter(new FocusInFilter(
+        [this](QWidget& widget, Qt::FocusReason reason) { keepFocusInActiveWindow(widget, reason); },
+        this));
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { m_focus = now; });
+    m_caption = new FrameCaption(
+        m_frame, *area, [this] { return m_frame.BaseTitle(); },
+        [this]() -> QMdiSubWindow* { return activeFrame(); }, this);
+    connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (window && !window->isHidden())
+            m_lastActive = window;
+    });
     connect(m_frame.WindowMenu(), &QMenu::aboutToShow, this, &CWindowManager::fillWindowMenu);
+    // The usual key of a window inside a window area: Ctrl+F4 closes the
+    // active one as its window menu would.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), &m_frame);
+    closeKey->setObjectName(QStringLiteral("closeWindowKey"));
+    connect(closeKey, &QShortcut::activated, this, [this] {
+        if (CChildFrame* active = m_frame.ActiveChildFrame())
+            active->close();
+    });
     m_barCommands->attach();
 }
 
@@ -107,6 +152,26 @@ std::vector<CChildFrame*> CWindowManager::frames() const {
     std::stable_partition(result.begin(), result.end(),
                           [](const CChildFrame* frame) { return frame->View()->EngineKind() == 0; });
     return result;
+}
+
+CChildFrame* CWindowManager::activeFrame() const {
+    const QMdiArea* area = m_frame.MdiArea();
+    if (!area)
+        return nullptr;
+    for (QMdiSubWindow* window :
+         {area->activeSubWindow(), m_lastActive.data(), area->currentSubWindow()}) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && !frame->isHidden() && !isClosed(frame))
+            return frame;
+    }
+    return nullptr;
+}
+
+void CWindowManager::refreshCaption() {
+    if (m_caption)
+        m_caption->refresh();
+    else
+        m_frame.setWindowTitle(m_frame.BaseTitle());
 }
 
 void CWindowManager::activateView(CBrowserView* view, std::optional<TabShowCommand> show) {
@@ -174,6 +239,30 @@ bool CWindowManager::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+// The focus went into a window other than the active one without the user
+// choosing it (not by mouse or keyboard): it goes back where it was. Such a
+// move while the main window was inactive only shows when the main window
+// gets the focus back.
+void CWindowManager::keepFocusInActiveWindow(QWidget& widget, Qt::FocusReason reason) {
+    if ((reason != Qt::OtherFocusReason && reason != Qt::ActiveWindowFocusReason) ||
+        widget.window() != &m_frame)
+        return;
+    CChildFrame* owner = nullptr;
+    for (QWidget* w = &widget; w && !owner; w = w->parentWidget())
+        owner = qobject_cast<CChildFrame*>(w);
+    CChildFrame* active = activeFrame();
+    // A frame the area is activating is active before the area says so.
+    if (!owner || owner == active || owner->windowState().testFlag(Qt::WindowActive))
+        return;
+    QWidget* back = m_focus;
+    if (!back || back == &widget || back->window() != &m_frame || owner->isAncestorOf(back))
+        back = active ? active->widget() : nullptr;
+    if (back)
+        back->setFocus(Qt::OtherFocusReason);
+    else
+        widget.clearFocus();
+}
+
 // ---- Closing ------------------------------------------------------------------------
 
 bool CWindowManager::allowClose(CChildFrame& frame) {
@@ -235,6 +324,14 @@ void CWindowManager::noteMaximized(const CChildFrame& frame) {
 }
 
 void CWindowManager::onWindowsChanged() {
+    // A window went and the area left none active (or the one it names is
+    // not the current tab's) while windows remain: the current tab's window
+    // is the active one, so bar, area, address and caption agree.
+    QMdiArea* area = m_frame.MdiArea();
+    CBrowserView* current = viewOf(m_tabs.currentWindow());
+    if (!m_frame.IsClosing() && current && current->ChildFrame() &&
+        area->activeSubWindow() != current->ChildFrame())
+        activateView(current);
     if (!m_frame.ActiveView()) {
         if (QLabel* status = m_frame.StatusPane())
             status->setText(res::loadString(sid::IdleMessage));
@@ -359,7 +456,9 @@ QList<QMdiSubWindow*> tileable(const QMdiArea& area) {
 
 void CWindowManager::tileWindows(Qt::Orientation orientation) {
     QMdiArea* area = m_frame.MdiArea();
-    const QList<QMdiSubWindow*> windows = tileable(*area);
+    QList<QMdiSubWindow*> windows = tileable(*area);
+    if (QMdiSubWindow* active = activeFrame(); active && windows.removeOne(active))
+        windows.prepend(active);
     const int n = static_cast<int>(windows.size());
     const QRect room = area->viewport()->rect();
     for (int i = 0; i < n; ++i) {
@@ -374,6 +473,40 @@ void CWindowManager::tileWindows(Qt::Orientation orientation) {
             window->setGeometry(left, 0, room.width() * (i + 1) / n - left, room.height());
         }
     }
+}
+
+// Every shown window gets the same size (three quarters of the area, as a
+// new window) and one caption height of step from the previous one, the
+// active window last and on top; the steps start again at the corner
+// before a window would leave the area. Any earlier arrangement (tiled,
+// maximised) counts for nothing.
+void CWindowManager::cascadeWindows() {
+    QMdiArea* area = m_frame.MdiArea();
+    QList<QMdiSubWindow*> windows = tileable(*area);
+    if (windows.isEmpty())
+        return;
+    QMdiSubWindow* active = activeFrame();
+    if (!active || !windows.contains(active))
+        active = windows.front();
+    std::reverse(windows.begin(), windows.end());
+    windows.removeOne(active);
+    windows.append(active);
+    const QRect room = area->viewport()->rect();
+    const QSize size = CChildFrame::DefaultSize(room.size());
+    const int step = std::max(
+        1, active->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, active));
+    const int steps = std::max(
+        1, std::min((room.width() - size.width()) / step, (room.height() - size.height()) / step) +
+               1);
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        if (window->isMaximized())
+            window->showNormal();
+        const int offset = (i % steps) * step;
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+        window->raise();
+    }
+    area->setActiveSubWindow(active);
 }
 
 void CWindowManager::arrangeIcons() {
@@ -409,7 +542,7 @@ void CWindowManager::registerCommands() {
     });
     map.on(cmd::SelectWindow, [this] { selectWindow(); });
     map.onUpdate(cmd::SelectWindow, anyTab);
-    map.on(cmd::WindowCascade, [this] { m_frame.MdiArea()->cascadeSubWindows(); });
+    map.on(cmd::WindowCascade, [this] { cascadeWindows(); });
     map.onUpdate(cmd::WindowCascade, anyTab);
     map.on(cmd::WindowTileHorizontal, [this] { tileWindows(Qt::Horizontal); });
     map.onUpdate(cmd::WindowTileHorizontal, anyTab);

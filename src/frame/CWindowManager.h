@@ -5,7 +5,9 @@
 #include "framework/CommandTarget.h"
 
 #include <QObject>
+#include <QMdiSubWindow>
 #include <QPoint>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -16,6 +18,7 @@ class CBrowserView;
 class CChildFrame;
 class CMainFrame;
 class CWindowBarCommands;
+class FrameCaption;
 class IMainFrameHost;
 class QMenu;
 class WindowBarModel;
@@ -54,6 +57,14 @@ public:
     // Every browser window's frame: those of the first engine, then those
     // of the second, each oldest first.
     std::vector<CChildFrame*> frames() const;
+    // The active browser window's frame: the window area's active window,
+    // else (while the area has none, as when the main window is not the
+    // active one) the one last activated. Never a hidden or closed frame,
+    // nor one the area merely lists first without ever having activated it.
+    CChildFrame* activeFrame() const;
+    // Sets the main window's caption anew from the active window (it
+    // follows the windows by itself otherwise; see FrameCaption).
+    void refreshCaption();
     // Brings view's window to the front: its tab current, its frame active
     // (shown as show says; unset keeps how it is shown, restoring a
     // minimised one).
@@ -84,6 +95,8 @@ public:
     // other (horizontal), side by side (vertical), and the minimised ones in
     // a row along the bottom.
     void tileWindows(Qt::Orientation orientation);
+    // Cascades the shown windows that are not minimised (see the .cpp).
+    void cascadeWindows();
     void arrangeIcons();
 
     // CommandTarget: the window bar's own commands come after these.
@@ -117,6 +130,7 @@ private:
 
     void registerCommands();
     void watch(CChildFrame* frame);
+    void keepFocusInActiveWindow(QWidget& widget, Qt::FocusReason reason);
     bool allowClose(CChildFrame& frame);
     void activateInstead(CChildFrame& closing);
     void frameClosing(CChildFrame* frame);
@@ -133,4 +147,8 @@ private:
     MenuRunner m_menuRunner;
     QMenu* m_linkGroupMenu = nullptr;
     int m_multiClose = 0;
+    QPointer<QMdiSubWindow> m_lastActive;
+    FrameCaption* m_caption = nullptr;
+    // The focus widget (of any window) as of the last completed change.
+    QPointer<QWidget> m_focus;
 };

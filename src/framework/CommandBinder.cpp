@@ -1,5 +1,7 @@
 #include "framework/CommandBinder.h"
 
+#include "framework/AcceleratorGuard.h"
+
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 
@@ -107,6 +109,8 @@ QString CommandBinder::promptFor(unsigned id, QAction* action) const {
 QList<QShortcut*>
 CommandBinder::installAccelerators(QWidget* window,
                                    std::span<const res::Accelerator> accelerators) {
+    if (!AcceleratorGuard::of(*window))
+        new AcceleratorGuard(*window);
     QList<QShortcut*> shortcuts;
     for (const res::Accelerator& accelerator : accelerators) {
         auto* shortcut = new QShortcut(QKeySequence(accelerator.keys), window);

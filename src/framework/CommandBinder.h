@@ -70,8 +70,10 @@ public:
     QString promptFor(unsigned id, QAction* action = nullptr) const;
 
     // Installs the accelerators on window as shortcuts active while window (or
-    // a child of it) is the active window. Returns the shortcuts made; they
-    // are children of window.
+    // a child of it) is the active window, and keeps them (and the window's
+    // other shortcuts) working whatever widget inside the window has the
+    // focus (AcceleratorGuard). Returns the shortcuts made; they are children
+    // of window.
     QList<QShortcut*> installAccelerators(QWidget* window,
                                           std::span<const res::Accelerator> accelerators);
 

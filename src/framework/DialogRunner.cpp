@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QThread>
 #include <QtGlobal>
 
@@ -141,7 +142,13 @@ int DialogRunner::exec(QDialog& dialog) {
     if (isScripted())
         return execScripted(dialog, record);
     const ArrowWhileAsking arrow;
-    return dialog.exec();
+    const QPointer<QWidget> owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    const int result = dialog.exec();
+    // The window the dialog belonged to takes the keyboard again, so its keys
+    // work at once (without a window manager nobody else gives it back).
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return result;
 }
 
 int DialogRunner::execScripted(QDialog& dialog, const Record& record) {

@@ -128,4 +128,10 @@ inline constexpr unsigned RegistrySalvaged = 51765;       // %damaged%: the kept
 inline constexpr unsigned RegistryDamaged = 51766;
 inline constexpr unsigned RegistryUnusable = 51767;       // %reason%
 
+// Texts added by this program (not among the texts it inherits): a popup
+// refused by ClosePopups, and the page of an address that cannot be opened.
+inline constexpr unsigned PopupBlockedNotice = 51900;
+inline constexpr unsigned CannotOpenAddressTitle = 51901;
+inline constexpr unsigned CannotOpenAddressPage = 51902; // %address%
+
 } // namespace sid

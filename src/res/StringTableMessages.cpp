@@ -141,6 +141,13 @@ constexpr StringEntry kMessages[] = {
             "更改无法保存。"},
     {51767, "无法打开设置文件 \"%filename%\"（%reason%）。Quorrelin 使用默认设置启动，"
             "更改无法保存。"},
+
+    // Additions of this program, not inherited texts: the status-bar notice
+    // of a refused popup, and the title and text of the page shown for an
+    // address that is no address at all.
+    {51900, "已阻止本页打开的弹出窗口（选项中的“关闭弹出窗口”）"},
+    {51901, "无法打开该地址"},
+    {51902, "Quorrelin 无法打开 \"%address%\"：这不是一个有效的网址。请在地址栏中改正后重试。"},
 };
 
 } // namespace

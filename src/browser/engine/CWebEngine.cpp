@@ -2,6 +2,7 @@
 
 #include "browser/engine/ClickProbe.h"
 #include "browser/engine/EngineDialogs.h"
+#include "browser/engine/EnginePages.h"
 #include "browser/engine/EnginePrinter.h"
 #include "browser/engine/EngineProfile.h"
 #include "browser/engine/EngineRequestInterceptor.h"
@@ -11,6 +12,7 @@
 #include "system/IeSettings.h"
 #include "system/RegistryRead.h"
 
+#include <QEvent>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
@@ -41,6 +43,7 @@ CWebEngine::CWebEngine(QWidget* parent) : m_interceptor(new EngineRequestInterce
     m_page = new CWebEnginePage(EngineProfile(), this);
     m_view = new QWebEngineView(parent);
     m_view->setPage(m_page);
+    m_view->installEventFilter(this);
     m_page->setUrlRequestInterceptor(m_interceptor);
     m_clickProbe = new ClickProbe(m_view, m_page, this);
     m_printer = new EnginePrinter(this);
@@ -126,6 +129,33 @@ void CWebEngine::Navigate2(const QString& url) {
     const QUrl target = QUrl::fromUserInput(url.trimmed());
     if (target.isValid())
         m_page->load(target);
+    else
+        showInvalidAddress(url.trimmed());
+}
+
+// Text that is no address at all ("foo bar"): the navigation starts as any
+// other, then shows a page of ours saying so, and ends with NavigateError.
+// The page's own load is reported as the navigation to the text.
+void CWebEngine::showInvalidAddress(const QString& text) {
+    bool cancel = false;
+    if (!raise([&](IBrowserEngineEvents& e) { e.BeforeNavigate2(text, QString(), &cancel); }) ||
+        cancel)
+        return;
+    m_errorAddress = text;
+    m_errorPageLoad = true;
+    m_page->setHtml(enginepages::InvalidAddressPage(text));
+}
+
+// The load of the page shown for an invalid address has ended.
+void CWebEngine::finishInvalidAddress() {
+    m_errorPageLoad = false;
+    m_loading = false;
+    const QString address = m_errorAddress;
+    if (!raise([&](IBrowserEngineEvents& e) { e.DocumentComplete(address); }) ||
+        !raise([&](IBrowserEngineEvents& e) { e.NavigateError(address); }) ||
+        !sendCommandStates(false))
+        return;
+    raise([](IBrowserEngineEvents& e) { e.DownloadComplete(); });
 }
 
 void CWebEngine::GoBack() {
@@ -181,12 +211,16 @@ QString CWebEngine::LocationName() const {
 }
 
 QString CWebEngine::LocationURL() const {
+    if (!m_errorAddress.isEmpty())
+        return m_errorAddress;
     return m_page ? m_page->url().toString() : QString();
 }
 
 // --- What the page decides through the engine ---
 
 bool CWebEngine::pageNavigationRequest(const QUrl& url, bool isMainFrame) {
+    if (m_errorPageLoad && isMainFrame && url.scheme() == QLatin1String("data"))
+        return true;
     bool cancel = false;
     const QString target = isMainFrame ? QString() : kFrameTarget;
     if (!raise(
@@ -194,6 +228,10 @@ bool CWebEngine::pageNavigationRequest(const QUrl& url, bool isMainFrame) {
         return false;
     if (cancel && isMainFrame)
         m_cancelledUrl = url;
+    if (!cancel && isMainFrame) {
+        m_errorAddress.clear();
+        m_errorPageLoad = false;
+    }
     return !cancel;
 }
 
@@ -253,6 +291,8 @@ void CWebEngine::onLoadingChanged(const QWebEngineLoadingInfo& info) {
 }
 
 void CWebEngine::onLoadStarted(const QUrl& url) {
+    // A new page: the link the pointer was over has gone with the old one.
+    clearStatusText();
     // The engine reports the start (and the end) of a navigation the
     // handler refused; the view must not hear of it.
     m_suppressedLoad = !m_cancelledUrl.isEmpty() && url == m_cancelledUrl;
@@ -278,6 +318,10 @@ void CWebEngine::onLoadEnded(const QWebEngineLoadingInfo& info) {
     }
     if (!m_loading)
         return;
+    if (m_errorPageLoad) {
+        finishInvalidAddress();
+        return;
+    }
     const bool stopped = info.status() == QWebEngineLoadingInfo::LoadStoppedStatus;
     if (!stopped && !m_committed && !navigateComplete(info.url()))
         return;
@@ -285,13 +329,16 @@ void CWebEngine::onLoadEnded(const QWebEngineLoadingInfo& info) {
     const QString url = info.url().toString();
     if (!stopped && !raise([&](IBrowserEngineEvents& e) { e.DocumentComplete(url); }))
         return;
+    if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.isErrorPage() &&
+        !raise([&](IBrowserEngineEvents& e) { e.NavigateError(url); }))
+        return;
     if (!sendCommandStates(false))
         return;
     raise([](IBrowserEngineEvents& e) { e.DownloadComplete(); });
 }
 
 void CWebEngine::onUrlChanged(const QUrl& url) {
-    if (m_suppressedLoad || url.isEmpty())
+    if (m_suppressedLoad || m_errorPageLoad || url.isEmpty())
         return;
     navigateComplete(url);
 }
@@ -335,7 +382,23 @@ void CWebEngine::onProgress(int percent) {
 }
 
 void CWebEngine::onLinkHovered(const QString& url) {
+    m_statusText = url;
     raise([&](IBrowserEngineEvents& e) { e.StatusTextChange(url); });
+}
+
+void CWebEngine::clearStatusText() {
+    if (m_statusText.isEmpty())
+        return;
+    m_statusText.clear();
+    raise([](IBrowserEngineEvents& e) { e.StatusTextChange(QString()); });
+}
+
+// The pointer leaving the page leaves any link of it too; the page only
+// tells that while the pointer moves inside it.
+bool CWebEngine::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view && event->type() == QEvent::Leave)
+        clearStatusText();
+    return QObject::eventFilter(watched, event);
 }
 
 void CWebEngine::onCloseRequested() {

@@ -103,6 +103,9 @@ public:
     void ClickElementAt(QPoint point) override;
     bool SavePage(const QString& path) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // IEnginePageHost
     bool pageNavigationRequest(const QUrl& url, bool isMainFrame) override;
@@ -126,6 +129,10 @@ private:
     void onTitleChanged(const QString& title);
     void onProgress(int percent);
     void onLinkHovered(const QString& url);
+    // Ends the status text of a hovered link (reports an empty one).
+    void clearStatusText();
+    void showInvalidAddress(const QString& text);
+    void finishInvalidAddress();
     void onCloseRequested();
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     bool navigateComplete(const QUrl& url);
@@ -165,6 +172,12 @@ private:
     int m_zoomLevel = 2;
     std::uint32_t m_downloadControl = dlctl::Default;
     QString m_lastFind;
+    // The link address last reported as status text (empty: none).
+    QString m_statusText;
+    // The text of an invalid address whose page is shown (see
+    // showInvalidAddress); LocationURL reports it meanwhile.
+    QString m_errorAddress;
+    bool m_errorPageLoad = false;
 };
 
 template <typename Call> inline bool CWebEngine::guarded(Call&& call) {

@@ -171,3 +171,8 @@ bool ScriptedEngine::SavePage(const QString& path) {
     record(QStringLiteral("SavePage ") + path);
     return m_savePageResult;
 }
+
+void ScriptedEngine::playNavigateError(const QString& url) {
+    if (m_events)
+        m_events->NavigateError(url);
+}

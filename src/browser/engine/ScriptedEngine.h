@@ -66,6 +66,7 @@ public:
     NewWindowAnswer playNewWindow();
     // Returns true when the handler cancelled the close.
     bool playWindowClosing();
+    void playNavigateError(const QString& url);
 
     // One whole top-level load: BeforeNavigate2, DownloadBegin (busy),
     // NavigateComplete2 (location becomes url, ready state 3), ProgressChange

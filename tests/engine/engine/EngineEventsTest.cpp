@@ -1,6 +1,12 @@
 // What a CWebEngine reports while real pages load from a loopback server.
 #include "EngineFixture.h"
 
+#include "res/StringIds.h"
+#include "res/StringTable.h"
+
+#include <QApplication>
+#include <QTcpServer>
+
 #include <QWebEnginePage>
 
 namespace {
@@ -262,6 +268,64 @@ TEST_F(EngineTest, HoveringALinkShowsItsAddressAsStatusText) {
         QTest::mouseMove(input, ++moves % 2 ? QPoint(300, 400) : QPoint(50, 50));
         return events.log.contains("StatusTextChange " + server.url("/target"));
     }));
+    // The pointer rests on the link (the page's answers come late: each
+    // move off and on is given time to be reported).
+    const auto restOnLink = [&] {
+        return waitFor([&] {
+            QTest::mouseMove(input, QPoint(300, 400));
+            QTest::qWait(100);
+            events.log.clear();
+            QTest::mouseMove(input, QPoint(50, 50));
+            QTest::qWait(300);
+            return !events.log.isEmpty() &&
+                   events.log.last() == "StatusTextChange " + server.url("/target");
+        });
+    };
+
+    // Leaving the page leaves the link: the status text ends.
+    ASSERT_TRUE(restOnLink());
+    events.log.clear();
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(engine->view(), &leave);
+    EXPECT_EQ(events.log, QStringList{"StatusTextChange "});
+
+    // So does a new page while the pointer was still over a link.
+    ASSERT_TRUE(restOnLink());
+    events.log.clear();
+    engine->Navigate2(server.url("/target"));
+    ASSERT_TRUE(waitFor([&] { return events.count("DownloadBegin") > 0; }));
+    EXPECT_EQ(events.log.first(), "BeforeNavigate2 " + server.url("/target") + "|");
+    EXPECT_EQ(events.log.at(1), "StatusTextChange ");
+}
+
+TEST_F(EngineTest, TextThatIsNoAddressShowsAPageSayingSoAndFails) {
+    engine->Navigate2(QStringLiteral("foo bar"));
+    ASSERT_TRUE(waitFor([&] { return events.count("DownloadComplete") > 0; }));
+    EXPECT_EQ(events.log.first(), "BeforeNavigate2 foo bar|");
+    EXPECT_EQ(events.count("NavigateComplete2"), 0);
+    const QStringList end = events.log.mid(events.log.size() - 3);
+    EXPECT_EQ(end, (QStringList{"DocumentComplete foo bar", "NavigateError foo bar",
+                                "DownloadComplete"}));
+    EXPECT_EQ(engine->LocationURL(), "foo bar");
+    EXPECT_EQ(engine->LocationName(), res::loadString(sid::CannotOpenAddressTitle));
+    EXPECT_FALSE(engine->Busy());
+
+    // The next real address is reported as itself again.
+    server.addPage("/a", page("Alpha"));
+    ASSERT_TRUE(load(server.url("/a")));
+    EXPECT_EQ(engine->LocationURL(), server.url("/a"));
+    EXPECT_EQ(events.count("NavigateError"), 1);
+}
+
+TEST_F(EngineTest, AnAddressWithoutAnswerFailsWithTheEnginesErrorPage) {
+    // A port nobody listens on.
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const QString url = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+    closed.close();
+    ASSERT_TRUE(load(url));
+    EXPECT_EQ(events.count("DocumentComplete"), 1);
+    EXPECT_EQ(events.count("NavigateError " + url), 1);
 }
 
 } // namespace

@@ -56,6 +56,7 @@ public:
         else
             *cancel = true;
     }
+    void NavigateError(const QString& url) override { log << "NavigateError " + url; }
     void WindowClosing(bool* cancel) override {
         log << QStringLiteral("WindowClosing");
         if (onWindowClosing)
@@ -91,19 +92,25 @@ inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 2000
     return true;
 }
 
+// A fresh registry and a scripted dialog runner on which a dialog without
+// an answer fails the test.
+inline void useFreshRegistryAndScriptedDialogs() {
+    testenv::useFreshRegistry();
+    DialogRunner::instance().reset();
+    DialogRunner::instance().setMode(DialogRunner::Mode::Scripted);
+    DialogRunner::instance().setUnscriptedHandler([](const DialogRunner::Record& record) {
+        ADD_FAILURE() << "unexpected dialog: " << record.title.toStdString() << " / "
+                      << record.text.toStdString();
+        return 0;
+    });
+}
+
 // An engine with its widget shown, a recorder and a loopback server; the
 // dialog runner is scripted and a dialog without an answer fails the test.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        testenv::useFreshRegistry();
-        DialogRunner::instance().reset();
-        DialogRunner::instance().setMode(DialogRunner::Mode::Scripted);
-        DialogRunner::instance().setUnscriptedHandler([](const DialogRunner::Record& record) {
-            ADD_FAILURE() << "unexpected dialog: " << record.title.toStdString() << " / "
-                          << record.text.toStdString();
-            return 0;
-        });
+        useFreshRegistryAndScriptedDialogs();
         CWebEngine::SetGlobalSilent(false);
         ASSERT_TRUE(server.start());
         engine = makeEngine(&events);

@@ -7,10 +7,12 @@
 #include "app/CCheckMessageBox.h"
 #include "framework/CommandIds.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 
 namespace {
@@ -47,6 +49,37 @@ TEST_F(FrameAddressBarTest, AltDSelectsTheWholeAddressEveryTime) {
         EXPECT_EQ(bar->ComboBox()->lineEdit()->selectedText(),
                   QStringLiteral("http://page.example/"));
     }
+}
+
+TEST_F(FrameAddressBarTest, AltDNeverTypesADAndWorksBeforeTheWindowIsActive) {
+    // Not activated: as right after start or after a dialog on a desktop
+    // without a window manager, the window gets keys before it counts as
+    // active.
+    auto frame = makeFrame();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    auto* page = new QLineEdit;
+    frame->MdiArea()->addSubWindow(page)->show();
+    frame->AddressBar()->SetAddressText(QStringLiteral("http://page.example/"));
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(frame->AddressBar()->HasFocus());
+    EXPECT_EQ(frame->AddressBox()->currentText(), QStringLiteral("http://page.example/"));
+    EXPECT_TRUE(page->text().isEmpty());
+}
+
+TEST_F(FrameAddressBarTest, TheBoxShowsOnePagePictureWhateverItsListHolds) {
+    auto frame = shownFrame();
+    CAddressComboBox* box = frame->AddressBar()->ComboBox();
+    box->AddToAddressList(QStringLiteral("http://listed.example/"));
+    box->setCurrentIndex(0);
+    // The list's rows carry no picture for the text field to show beside
+    // its page picture (the lists draw theirs themselves).
+    EXPECT_TRUE(box->itemIcon(box->currentIndex()).isNull());
+    int pictures = 0;
+    for (const QAction* action : box->lineEdit()->actions())
+        pictures += action->icon().isNull() ? 0 : 1;
+    EXPECT_EQ(pictures, 1);
 }
 
 TEST_F(FrameAddressBarTest, EnterAsksTheApplicationToNavigate) {

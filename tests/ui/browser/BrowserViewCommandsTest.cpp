@@ -2,7 +2,10 @@
 
 #include "platform/registry/RegKey.h"
 
+#include <QLineEdit>
 #include <QTimer>
+
+#include <array>
 
 namespace {
 
@@ -118,4 +121,37 @@ TEST_F(BrowserViewCommands, AutoRefreshRunsItsTimerAndStoresTheInterval) {
     view->SetAutoRefresh(100000, false);
     EXPECT_FALSE(view->RefreshTimerRunning());
     EXPECT_EQ(settings().AutoRefreshInterval(), 86400);
+}
+
+TEST_F(BrowserViewCommands, CutCopyPasteGoToThePageUnlessTheAddressBoxHasTheFocus) {
+    withWidgets = true;
+    start();
+    CBrowserView* view = open();
+    ScriptedEngine& engine = engineOf(view);
+    view->Engine()->Widget()->setFocus();
+    const std::array<std::pair<unsigned, int>, 3> edits{
+        {{cmd::EditCut, olecmd::Cut}, {cmd::EditCopy, olecmd::Copy}, {cmd::EditPaste, olecmd::Paste}}};
+    // The page's own state decides, command by command.
+    for (const auto& [id, olecmdId] : edits) {
+        EXPECT_FALSE(app->Router().isEnabled(id)) << id;
+        engine.setQueryStatus(olecmdId, olecmd::Supported | olecmd::Enabled);
+        EXPECT_TRUE(app->Router().isEnabled(id)) << id;
+    }
+    engine.clearCalls();
+    for (const auto& [id, olecmdId] : edits)
+        EXPECT_TRUE(app->Router().execute(id)) << id;
+    EXPECT_EQ(engine.calls(), (QStringList{"ExecWB 11 0", "ExecWB 12 0", "ExecWB 13 0"}));
+
+    // In the address box they edit the box: the page hears nothing.
+    QComboBox* box = frame().AddressBox();
+    box->setEditText(QStringLiteral("http://typed.example/"));
+    box->setFocus();
+    box->lineEdit()->setSelection(0, 4);
+    engine.clearCalls();
+    ASSERT_TRUE(app->Router().execute(cmd::EditCopy));
+    ASSERT_TRUE(app->Router().execute(cmd::EditCut));
+    EXPECT_EQ(box->currentText(), "://typed.example/");
+    EXPECT_TRUE(engine.calls().isEmpty());
+    box->lineEdit()->deselect();
+    EXPECT_FALSE(app->Router().isEnabled(cmd::EditCopy));
 }

@@ -3,6 +3,8 @@
 #include "browser/BrowserViewRules.h"
 #include "frame/WindowBarTabRules.h"
 
+#include <QLineEdit>
+
 namespace {
 
 class BrowserViewEvents : public BrowserFixture {};
@@ -193,4 +195,32 @@ TEST_F(BrowserViewEvents, ClosingTheActiveWindowRemovesItsTabAndActivatesTheNext
     EXPECT_EQ(app->ActiveView(), b);
     EXPECT_EQ(tabs().count('*'), 1);
     EXPECT_TRUE(tabs().startsWith("B*"));
+}
+
+TEST_F(BrowserViewEvents, AFailedNavigationPutsTheAddressBackForCorrecting) {
+    start();
+    CBrowserView* view = open();
+    ScriptedEngine& engine = engineOf(view);
+    frame().AddressBox()->setFocus();
+    view->Navigate("http://no-such-host.example/", CBrowserView::RememberNextUrl);
+    ASSERT_TRUE(engine.playBeforeNavigate("http://no-such-host.example/"));
+    engine.playDocumentComplete("http://no-such-host.example/");
+    view->setFocus();
+    engine.playNavigateError("http://no-such-host.example/");
+    QComboBox* box = frame().AddressBox();
+    EXPECT_EQ(box->currentText(), "http://no-such-host.example/");
+    EXPECT_EQ(box->lineEdit()->selectedText(), "http://no-such-host.example/");
+    EXPECT_EQ(frame().focusWidget(), box);
+    EXPECT_EQ(view->Progress(), 100);
+    // The failed address is not kept as a typed one, not even when the page
+    // moves on by itself.
+    EXPECT_EQ(view->FirstUrlState(), CBrowserView::NothingToRemember);
+    engine.playNavigateComplete("http://elsewhere.example/");
+    EXPECT_EQ(box->findText("http://no-such-host.example/"), -1);
+
+    // A window in the background keeps the box as it is.
+    CBrowserView* other = open(false);
+    box->setEditText(QStringLiteral("mine"));
+    engineOf(other).playNavigateError("http://other.example/");
+    EXPECT_EQ(box->currentText(), "mine");
 }

@@ -50,25 +50,32 @@ protected:
 
 using FrameBehaviourTest = FrameFixture;
 
-TEST_F(FrameBehaviourTest, AnsweringNoToTheExitQuestionKeepsEverythingAsItWas) {
+TEST_F(FrameBehaviourTest, AnsweringNoToTheExitQuestionKeepsEverythingButTheCheckBox) {
     host->settings.ConfirmExitApp = 1;
     auto frame = makeFrame();
     frame->show();
     frame->MdiArea()->addSubWindow(new QLabel(QStringLiteral("page")))->show();
     const Snapshot before = snapshot(settingsKey());
 
-    // Ticking "do not ask again" and then answering No changes nothing.
+    // Ticking "do not ask again" and then answering No keeps the program
+    // running; only the wish not to be asked again is kept.
     DialogRunner::instance().push(ScriptedAnswer::button(IDNO, true));
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
     EXPECT_FALSE(frame->IsClosing());
     EXPECT_EQ(frame->MdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(host->sessionSaves, 0);
-    EXPECT_EQ(host->settings.ConfirmExitApp, 1);
+    EXPECT_EQ(host->settings.ConfirmExitApp, 0);
     EXPECT_EQ(snapshot(settingsKey()), before);
     ASSERT_EQ(DialogRunner::instance().history().size(), 1u);
     EXPECT_EQ(DialogRunner::instance().history().back().text,
               QStringLiteral("你想退出 Quorrelin 吗？"));
+
+    // No without the tick leaves the question on.
+    host->settings.ConfirmExitApp = 1;
+    DialogRunner::instance().push(ScriptedAnswer::button(IDNO, false));
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(host->settings.ConfirmExitApp, 1);
 
     DialogRunner::instance().push(ScriptedAnswer::button(IDYES, true));
     EXPECT_TRUE(frame->close());

@@ -1,4 +1,5 @@
 #include "ui/browser/BrowserFixture.h"
+#include "ui/windowbar/ActiveWindowAgreement.h"
 
 #include "frame/CSelectWindowDialog.h"
 #include "frame/CWindowBar.h"
@@ -21,10 +22,19 @@ protected:
         settings().ConfirmExitApp = 0;
     }
 
+    // Every operation of these tests ends with the window bar, the window
+    // area, the address bar and the caption naming the same window.
+    void TearDown() override {
+        if (app) {
+            EXPECT_TRUE(ActiveWindowAgrees(frame()));
+        }
+        BrowserFixture::TearDown();
+    }
+
     CBrowserView* openTitled(const QString& title, bool activate = true) {
         CBrowserView* view = open(activate);
-        engineOf(view).setLocation("http://" + title.toLower() + ".example/", title);
-        engineOf(view).playTitle(title);
+        engineOf(view).playLoad("http://" + title.toLower() + ".example/", title);
+        EXPECT_TRUE(ActiveWindowAgrees(frame()));
         return view;
     }
     // Windows named by the letters of names, in tab order.
@@ -38,8 +48,18 @@ protected:
     void close(CBrowserView* view) {
         view->ChildFrame()->close();
         settle();
+        EXPECT_TRUE(ActiveWindowAgrees(frame()));
     }
-    bool run(unsigned id) { return app->Router().execute(id); }
+    void activate(CBrowserView* view) {
+        view->ChildFrame()->Activate();
+        EXPECT_TRUE(ActiveWindowAgrees(frame()));
+    }
+    bool run(unsigned id) {
+        const bool ran = app->Router().execute(id);
+        settle();
+        EXPECT_TRUE(ActiveWindowAgrees(frame()));
+        return ran;
+    }
     CWindowManager& windows() { return frame().Windows(); }
 };
 
@@ -48,7 +68,7 @@ protected:
 TEST_F(WindowManagement, ClosingTheActiveWindowActivatesByActivateMode) {
     std::vector<CBrowserView*> w = openMany("ABCD");
     settings().ActivateMode = 0; // previous; from the first tab the next
-    w[0]->ChildFrame()->Activate();
+    activate(w[0]);
     close(w[0]);
     EXPECT_EQ(active(), w[1]);
     EXPECT_EQ(tabs(), "B* C D");
@@ -56,7 +76,7 @@ TEST_F(WindowManagement, ClosingTheActiveWindowActivatesByActivateMode) {
     EXPECT_EQ(active(), w[1]);
 
     settings().ActivateMode = 1; // next; from the last tab the previous
-    w[3]->ChildFrame()->Activate();
+    activate(w[3]);
     close(w[3]);
     EXPECT_EQ(active(), w[1]);
     close(w[1]);
@@ -69,7 +89,7 @@ TEST_F(WindowManagement, ClosingTheActiveWindowActivatesByActivateMode) {
 TEST_F(WindowManagement, CreationOrderActivatesTheWindowMadeBefore) {
     settings().AppendNewWindow = 0;
     std::vector<CBrowserView*> w = openMany("AB");
-    w[0]->ChildFrame()->Activate();
+    activate(w[0]);
     CBrowserView* c = openTitled("C"); // made last, its tab after A
     ASSERT_EQ(tabs(), "A C* B");
     settings().ActivateMode = 2;
@@ -151,7 +171,7 @@ TEST_F(WindowManagement, SelectWindowDialogClosesTheSelectedButTheLockedOne) {
 
 TEST_F(WindowManagement, WindowMenuListsTheFirstTenTabsAndTheSelectItem) {
     std::vector<CBrowserView*> w = openMany("ABCDEFGHIJKL");
-    w[2]->ChildFrame()->Activate();
+    activate(w[2]);
     QMenu* menu = frame().WindowMenu();
     emit menu->aboutToShow();
     emit menu->aboutToShow(); // filled anew, never twice
@@ -169,7 +189,7 @@ TEST_F(WindowManagement, WindowMenuListsTheFirstTenTabsAndTheSelectItem) {
     ASSERT_TRUE(run(65289));
     EXPECT_EQ(active(), w[9]);
     // Previous and next wrap round.
-    w[0]->ChildFrame()->Activate();
+    activate(w[0]);
     ASSERT_TRUE(run(cmd::PreviousWindow));
     EXPECT_EQ(active(), w[11]);
     ASSERT_TRUE(run(cmd::NextWindow));
@@ -179,7 +199,7 @@ TEST_F(WindowManagement, WindowMenuListsTheFirstTenTabsAndTheSelectItem) {
 TEST_F(WindowManagement, CloseAllAndCloseAllButOne) {
     std::vector<CBrowserView*> w = openMany("ABCD");
     w[2]->SetLocked(true);
-    w[3]->ChildFrame()->Activate();
+    activate(w[3]);
     settings().ConfirmCloseAllEx = 1;
     DialogRunner::instance().push(ScriptedAnswer::button(IDYES, true));
     ASSERT_TRUE(run(cmd::CloseAllExceptActive));
@@ -242,7 +262,7 @@ TEST_F(WindowManagement, TabMenuCommandsActOnTheRightClickedTab) {
 
 TEST_F(WindowManagement, TheBarMovesKeepingItsTabs) {
     std::vector<CBrowserView*> w = openMany("ABC");
-    w[1]->ChildFrame()->Activate();
+    activate(w[1]);
     CWindowBar* bar = frame().WindowBar();
     ASSERT_TRUE(run(cmd::WindowBarHide));
     EXPECT_FALSE(bar->isVisibleTo(&frame()));
