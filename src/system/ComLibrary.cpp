@@ -11,7 +11,9 @@ namespace {
 void* loadLibrary(const QString& path) {
     if (path.isEmpty())
         return nullptr;
-    return dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    // Never unloaded: a library may bring toolkits (the engine plug-in
+    // brings GTK) whose unloading would take the process down.
+    return dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
 }
 
 bool callRegistration(void* library, bool reg) {
