@@ -8,7 +8,7 @@
 
 #include <QFileInfo>
 
-#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
 
 #include <dlfcn.h>
 
@@ -30,18 +30,6 @@ QString modulePath() {
 
 int g_initState = 0; // 0 not tried, 1 running, -1 failed
 
-XErrorHandler g_toolkitErrorHandler = nullptr;
-
-// A page's window lives inside a window of the program, which may destroy
-// it first (closing a browser window): requests for a window that is gone
-// are expected, never a reason to end the program as the toolkit would.
-int ignoreGoneWindows(Display* display, XErrorEvent* error) {
-    if (error->error_code == BadWindow || error->error_code == BadDrawable ||
-        error->error_code == BadMatch)
-        return 0;
-    return g_toolkitErrorHandler ? g_toolkitErrorHandler(display, error) : 0;
-}
-
 } // namespace
 
 QUORRELIN_EXPORT int QuorrelinEngineAbiVersion() {
@@ -53,8 +41,12 @@ QUORRELIN_EXPORT bool QuorrelinEngineInit() {
         // The pages are embedded as X windows, also under a Wayland session.
         gdk_set_allowed_backends("x11");
         g_initState = gtk_init_check(nullptr, nullptr) ? 1 : -1;
+        // A page's window lives inside a window of the program, which may
+        // destroy it first (closing a browser window): requests for a window
+        // that is gone are expected, never a reason to end the program as
+        // the toolkit would. One trap, never lifted, covers the whole run.
         if (g_initState == 1)
-            g_toolkitErrorHandler = XSetErrorHandler(ignoreGoneWindows);
+            gdk_x11_display_error_trap_push(gdk_display_get_default());
     }
     return g_initState == 1;
 }

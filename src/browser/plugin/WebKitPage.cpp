@@ -49,14 +49,9 @@ void finishSource(GObject* source, GAsyncResult* result, gpointer data) {
     delete request;
 }
 
-// The program may have destroyed the window already (with the window it was
-// embedded in): X errors about it are expected and ignored.
 gboolean destroyLater(gpointer plug) {
-    GdkDisplay* display = gdk_display_get_default();
-    gdk_x11_display_error_trap_push(display);
     gtk_widget_destroy(GTK_WIDGET(plug));
     g_object_unref(plug);
-    gdk_x11_display_error_trap_pop_ignored(display);
     return G_SOURCE_REMOVE;
 }
 
@@ -101,10 +96,7 @@ void WebKitPage::Destroy() {
     webkit_web_view_stop_loading(view_);
     // A signal of this page may be on the call stack: the window goes when
     // the main loop comes back.
-    GdkDisplay* display = gdk_display_get_default();
-    gdk_x11_display_error_trap_push(display);
     gtk_widget_hide(plug_);
-    gdk_x11_display_error_trap_pop_ignored(display);
     g_idle_add(destroyLater, g_object_ref(plug_));
     delete this;
 }
