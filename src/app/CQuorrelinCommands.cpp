@@ -4,6 +4,7 @@
 #include "app/CQuorrelin.h"
 #include "browser/BrowserViewRules.h"
 #include "browser/CBrowserView.h"
+#include "browser/MozillaDetectCommand.h"
 #include "browser/engine/CWebEngine.h"
 #include "frame/CMainFrame.h"
 #include "framework/CommandIds.h"
@@ -74,7 +75,9 @@ void CQuorrelin::RegisterNewWindowCommands() {
     map.onUpdate(cmd::NewMozillaHome, mozilla);
     map.on(cmd::NewCurrentPage, [this] { OpenNewWindow(0, blankIfEmpty(ActiveAddress())); });
     map.on(cmd::NewMozillaCurrent, [this] { OpenNewWindow(1, blankIfEmpty(ActiveAddress())); });
-    map.onUpdate(cmd::NewMozillaCurrent, mozilla);
+    map.onUpdate(cmd::NewMozillaCurrent, [this](CommandState& state) {
+        state.enable(ActiveView() != nullptr && IsMozillaControlAvailable());
+    });
     map.on(cmd::NewFromClipboard, [this] { OpenNewWindow(0, blankIfEmpty(clipboardAddress_)); });
     map.onUpdate(cmd::NewFromClipboard,
                  [this](CommandState& state) { state.enable(UpdateClipboardAddress()); });
@@ -84,6 +87,8 @@ void CQuorrelin::RegisterNewWindowCommands() {
         const bool text = UpdateClipboardAddress();
         state.enable(text && IsMozillaControlAvailable());
     });
+    map.on(cmd::DetectMozilla,
+           [this] { RunMozillaDetection(mainFrame_.get(), ProgramPluginFolder()); });
 }
 
 QString CQuorrelin::ActiveAddress() const {

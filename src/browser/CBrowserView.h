@@ -45,7 +45,8 @@ public:
     // The factory every view uses (tests put a scripted engine here). An
     // empty factory means the default one.
     static EngineFactory& engineFactory();
-    // The program's engines: none is available yet for either kind.
+    // The program's engines: QtWebEngine for kind 0, the registered plug-in
+    // for kind 1 (null when it is not registered or does not load).
     static std::unique_ptr<IBrowserEngine> createDefaultEngine(int engineKind, QWidget* parent);
 
     // The auto-refresh timer's id.

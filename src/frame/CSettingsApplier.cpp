@@ -5,9 +5,12 @@
 #include "frame/CMainFrame.h"
 #include "frame/CWindowBar.h"
 #include "frame/WindowBarLayout.h"
+#include "system/SearchHookState.h"
 
 CSettingsApplier::CSettingsApplier(CMainFrame& frame, CAppSettings& settings)
-    : m_frame(frame), m_settings(settings) {}
+    : m_frame(frame), m_settings(settings),
+      // Failures stay silent: the check box shows the real state next time.
+      m_registrar([](bool enable) { ApplySearchHookState(enable ? 1 : 0); }) {}
 
 void CSettingsApplier::Apply(int category) {
     switch (category) {

@@ -21,7 +21,8 @@ public:
 
     void Apply(int category);
 
-    // What category 4 calls; unset, the hook is left as it is.
+    // What category 4 calls; by default the library in the program's
+    // plug-in folder registers or unregisters itself.
     void SetSearchHookRegistrar(SearchHookRegistrar registrar) {
         m_registrar = std::move(registrar);
     }

@@ -29,6 +29,11 @@ QString ProgramFolders::pluginFolder() const {
     return QFileInfo(installed).isDir() ? installed : programDir_;
 }
 
+QString ProgramFolders::enginePluginFolder() const {
+    const QString installed = prefixPath("lib/quorrelin");
+    return QFileInfo(installed).isDir() ? installed : programDir_ + QStringLiteral("/plugins");
+}
+
 QString ProgramFolders::helpFolder() const {
     const QString installed = prefixPath("share/quorrelin/help");
     return QFileInfo(installed).isDir() ? installed : programDir_ + QStringLiteral("/help");

@@ -24,8 +24,12 @@ public:
     // lib/quorrelin folder or a share/quorrelin folder stands beside bin/.
     bool isInstalled() const;
 
-    // The folder of the shared libraries the program loads at run time.
+    // The folder of the shared libraries the program loads at run time
+    // (the search hook; in the build tree it is built beside the program).
     QString pluginFolder() const;
+    // The folder of the second engine's plug-in: the same folder when
+    // installed, build/src/plugins in the build tree.
+    QString enginePluginFolder() const;
     // The folder of the help pages.
     QString helpFolder() const;
     // The installed desktop entry, or empty when the program does not run

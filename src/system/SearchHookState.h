@@ -6,23 +6,26 @@ namespace platform {
 class Registry;
 }
 
-// Whether quick commands are offered to other programs through the search
-// hook library (QuorrelinSearch), as the quick-commands options page shows it.
+// File name of the search-hook library in the program's plug-in folder.
+inline constexpr char16_t kSearchHookLibraryName[] = u"QuorrelinSearch.so";
 
-// The class id under which the search hook registers itself.
-inline constexpr char16_t kSearchHookClsid[] = u"{5AE7F8B7-BA34-4349-AAEA-7854DEC410F9}";
-// The list of registered hooks (HKEY_CURRENT_USER): one value per hook, named
-// by its class id.
-inline constexpr char16_t kUrlSearchHooksKeyPath[] =
-    u"Software\\Microsoft\\Internet Explorer\\URLSearchHooks";
-// The library's file name beside the program.
-inline constexpr char kSearchHookLibraryName[] = "QuorrelinSearch.so";
-
-// -1 when the library is not in programFolder (the hook cannot be used);
-// otherwise 1 when the hook is registered (HKEY_CLASSES_ROOT
-// "CLSID\<kSearchHookClsid>\InprocServer32" has a default value and
-// kUrlSearchHooksKeyPath has a value named kSearchHookClsid), else 0.
-// programFolder empty means the running program's folder; registry null
-// means the process's own.
+// Whether quick commands work in browsers through the search hook, as the
+// quick-commands option shows it:
+//   -1  the library is not in programFolder (the option does not apply);
+//    1  the hook is registered: HKEY_CLASSES_ROOT\CLSID\<hook>\InprocServer32
+//       has a default value and the current user's URLSearchHooks key has a
+//       value named by the hook's class id;
+//    0  otherwise.
+// programFolder empty means the program's plug-in folder. registry
+// null means the process's own.
 int SearchHookState(const QString& programFolder = QString(),
                     platform::Registry* registry = nullptr);
+
+// The library's path in programFolder (empty: the program's plug-in folder).
+QString SearchHookLibraryPath(const QString& programFolder = QString());
+
+// Applies the option after the options dialog was confirmed: state 1
+// registers the library in programFolder, 0 unregisters it, -1 does
+// nothing. Returns whether the library's call succeeded (true for -1);
+// callers ignore failures, which stay silent.
+bool ApplySearchHookState(int state, const QString& programFolder = QString());

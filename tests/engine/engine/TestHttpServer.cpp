@@ -57,6 +57,10 @@ void TestHttpServer::onReadable(QTcpSocket* socket) {
         requestLine.size() >= 2 ? QString::fromLatin1(requestLine[1]) : QString();
     const QString path = QUrl(target).path();
     m_requests.append(path);
+    for (const QByteArray& line : head.split('\n')) {
+        if (line.toLower().startsWith("user-agent:"))
+            m_userAgents.insert(path, line.mid(11).trimmed());
+    }
     const int delay = m_pages.value(path).delayMilliseconds;
     if (delay <= 0) {
         answer(socket, path);

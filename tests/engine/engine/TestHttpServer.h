@@ -35,6 +35,8 @@ public:
     // Paths requested so far (without the query), oldest first.
     QStringList requests() const { return m_requests; }
     bool requested(const QString& path) const { return m_requests.contains(path); }
+    // The User-Agent header of the last request for path (empty if none).
+    QByteArray userAgent(const QString& path) const { return m_userAgents.value(path); }
 
 private:
     void onConnection();
@@ -44,4 +46,5 @@ private:
     QTcpServer m_server;
     QHash<QString, Page> m_pages;
     QStringList m_requests;
+    QHash<QString, QByteArray> m_userAgents;
 };

@@ -197,6 +197,7 @@ TEST(ProgramFolders, FindCompanionsInTheBuildTreeAndInAnInstalledTree) {
     const ProgramFolders inBuild(build);
     EXPECT_FALSE(inBuild.isInstalled());
     EXPECT_EQ(inBuild.pluginFolder(), build);
+    EXPECT_EQ(inBuild.enginePluginFolder(), build + "/plugins");
     EXPECT_EQ(inBuild.helpFolder(), build + "/help");
     EXPECT_EQ(inBuild.installedDesktopEntry(), QString());
 
@@ -212,6 +213,7 @@ TEST(ProgramFolders, FindCompanionsInTheBuildTreeAndInAnInstalledTree) {
     const ProgramFolders installed(prefix + "/bin/.");
     EXPECT_TRUE(installed.isInstalled());
     EXPECT_EQ(installed.pluginFolder(), prefix + "/lib/quorrelin");
+    EXPECT_EQ(installed.enginePluginFolder(), prefix + "/lib/quorrelin");
     EXPECT_EQ(installed.helpFolder(), prefix + "/share/quorrelin/help");
     EXPECT_EQ(installed.installedDesktopEntry(),
               prefix + "/share/applications/quorrelin.desktop");
