@@ -11,6 +11,7 @@
 #include "browser/CBrowserView.h"
 #include "frame/CBandSlot.h"
 #include "frame/CBusyAnimation.h"
+#include "frame/CClosedWindowsMenu.h"
 #include "frame/CChildFrame.h"
 #include "frame/CCustomizeToolbarDialog.h"
 #include "frame/CLinkBar.h"
@@ -132,6 +133,7 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
     setWindowIcon(res::AppIcons::appIcon());
     registerCommands();
     m_windows = std::make_unique<CWindowManager>(*this, host, m_windowBarTabs);
+    m_closedWindows = std::make_unique<CClosedWindowsMenu>(*this, host);
 }
 
 CMainFrame::~CMainFrame() {
@@ -180,6 +182,7 @@ bool CMainFrame::Create() {
     setAcceptDrops(true);
     SetOfflineIndication(m_host.IsOffline());
     m_windows->attach();
+    m_closedWindows->attach();
     m_created = true;
     return true;
 }
@@ -472,17 +475,20 @@ void CMainFrame::FocusAddressBar() {
 // handlers (the page) otherwise.
 bool CMainFrame::onCommand(unsigned id) {
     return (m_addressCommands && m_addressCommands->onCommand(id)) ||
-           CommandTarget::onCommand(id) || m_windows->onCommand(id);
+           CommandTarget::onCommand(id) || m_windows->onCommand(id) ||
+           m_closedWindows->onCommand(id);
 }
 
 bool CMainFrame::onUpdateCommand(CommandState& state) {
     return (m_addressCommands && m_addressCommands->onUpdateCommand(state)) ||
-           CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state);
+           CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state) ||
+           m_closedWindows->onUpdateCommand(state);
 }
 
 bool CMainFrame::hasCommandHandler(unsigned id) const {
     return (m_addressCommands && m_addressCommands->hasCommandHandler(id)) ||
-           CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id);
+           CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id) ||
+           m_closedWindows->hasCommandHandler(id);
 }
 
 void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) {

@@ -22,6 +22,7 @@ class CBrowserView;
 class CChildFrame;
 class CWindowManager;
 class CBusyAnimation;
+class CClosedWindowsMenu;
 class CLinkBar;
 class CReBarArea;
 class CStandardToolBar;
@@ -230,6 +231,7 @@ private:
     IMainFrameHost& m_host;
     WindowBarModel m_windowBarTabs;
     std::unique_ptr<CWindowManager> m_windows;
+    std::unique_ptr<CClosedWindowsMenu> m_closedWindows;
     CommandBinder* m_binder;
     std::unique_ptr<MenuBuilder> m_menuBuilder;
     IdleUpdater* m_idle = nullptr;
