@@ -3,6 +3,7 @@
 // folder: the usual change of one window, an unchanged record, the whole
 // rewrite, and a burst of 100 title changes inside one event-loop turn.
 #include "app/SessionKeeper.h"
+#include "app/SessionKeyPath.h"
 #include "platform/registry/Registry.h"
 
 #include <benchmark/benchmark.h>
@@ -64,11 +65,24 @@ void BM_SaveUnchanged(benchmark::State& state) {
         f.keeper.Save();
 }
 
-// The first record of a run, or one after the exit mark was written.
+// The first record of a run: the key is written whole.
 void BM_SaveWhole(benchmark::State& state) {
+    const LinkGroup group = SessionRecord::MakeGroup(openWindows());
+    SessionRecord record(SessionKeyPath(kId), &benchRegistry());
+    for (auto _ : state) {
+        record.Invalidate();
+        record.Write(group);
+    }
+}
+
+// The end of start-up marks the record; the next change removes the mark.
+void BM_SaveAfterExitMark(benchmark::State& state) {
     Fixture f;
+    int n = 0;
     for (auto _ : state) {
         f.keeper.WriteExitMark(0);
+        f.windows[static_cast<std::size_t>(n % kWindows)].title = text("Changed title ", n, 60);
+        ++n;
         f.keeper.Save();
     }
 }
@@ -95,6 +109,10 @@ BENCHMARK(BM_SaveOneWindowChanged)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SaveUnchanged)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SaveWhole)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveAfterExitMark)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_TitleBurstOfHundred)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)

@@ -78,9 +78,8 @@ void SessionKeeper::WriteExitMark(int flag) {
         if (session)
             session.setDword(QStringLiteral("NormalExit"), static_cast<std::uint32_t>(flag));
     }
-    // The key holds a value the record does not know of: the next record is
-    // written whole, which removes it again (absent counts as 0).
-    record_.Invalidate();
+    // The next record removes the mark again (absent counts as 0).
+    record_.NoteForeignValue(QStringLiteral("NormalExit"));
     const RegKey settings = RegKey::create(platform::RegRoot::CurrentUser,
                                            QString::fromUtf16(kSettingsKeyPath), nullptr, registry_);
     if (settings)

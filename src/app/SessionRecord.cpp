@@ -56,6 +56,12 @@ LinkGroup SessionRecord::MakeGroup(const std::vector<SessionWindow>& windows) {
 void SessionRecord::Invalidate() {
     keyId_ = 0;
     last_ = LinkGroup();
+    foreign_.clear();
+}
+
+void SessionRecord::NoteForeignValue(const QString& name) {
+    if (keyId_ != 0 && !foreign_.contains(name, Qt::CaseInsensitive))
+        foreign_ << name;
 }
 
 std::int64_t SessionRecord::currentKeyId() const {
@@ -64,7 +70,7 @@ std::int64_t SessionRecord::currentKeyId() const {
 
 RegError SessionRecord::Write(const LinkGroup& group) {
     // Unchanged, and the key is still the one written: nothing to do.
-    if (keyId_ != 0 && group == last_ && currentKeyId() == keyId_)
+    if (keyId_ != 0 && foreign_.isEmpty() && group == last_ && currentKeyId() == keyId_)
         return kOk;
     // Inside an enclosing transaction the outcome is known only when that
     // one ends: the record then trusts nothing it wrote.
@@ -90,6 +96,7 @@ RegError SessionRecord::Write(const LinkGroup& group) {
         return error;
     }
     last_ = group;
+    foreign_.clear();
     if (whole)
         keyId_ = currentKeyId();
     if (enclosed)
@@ -106,6 +113,11 @@ RegError SessionRecord::writeWhole(const LinkGroup& group) {
 RegError SessionRecord::writeChanges(const LinkGroup& group) {
     const RegKey key = RegKey::open(platform::RegRoot::CurrentUser, keyPath_, nullptr, registry_);
     FirstError error;
+    for (const QString& name : foreign_) {
+        const RegError removed = key.deleteValue(name);
+        if (removed != platform::ERROR_FILE_NOT_FOUND)
+            error << removed;
+    }
     if (group.Name != last_.Name)
         error << key.setString(QStringLiteral("Name"), group.Name);
     if (group.Startup != last_.Startup)

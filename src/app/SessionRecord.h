@@ -4,6 +4,7 @@
 #include "platform/registry/RegTypes.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -27,8 +28,9 @@ struct SessionWindow {
 // and link keys that differ, all inside one registry transaction, so that a
 // crash at any instant leaves the previous record or the new one. The first
 // write, and any write after Invalidate() or after the key was deleted or
-// replaced by someone else, rewrites the key whole (deleting every other value
-// in it, "NormalExit" included: absent counts as "not ended normally").
+// replaced by someone else, rewrites the key whole. Either way a write leaves
+// no other value in the key ("NormalExit" included: absent counts as "not
+// ended normally").
 //
 // Used on one thread; the registry must outlive the record.
 class SessionRecord {
@@ -48,9 +50,11 @@ public:
     // transaction (which may still roll back). Returns ERROR_SUCCESS or the
     // first error.
     platform::RegError Write(const LinkGroup& group);
-    // Forgets what was written; the next Write rewrites the key whole. Call it
-    // after writing other values into the key.
+    // Forgets what was written; the next Write rewrites the key whole.
     void Invalidate();
+    // Value name was written into the key beside the record (the exit mark):
+    // the next Write removes it, in the same transaction as its changes.
+    void NoteForeignValue(const QString& name);
 
     const QString& keyPath() const { return keyPath_; }
     // Transactions committed so far (whole and partial writes).
@@ -70,5 +74,6 @@ private:
     // unknown.
     LinkGroup last_;
     std::int64_t keyId_ = 0;
+    QStringList foreign_;
     int writes_ = 0;
 };

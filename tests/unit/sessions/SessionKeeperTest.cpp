@@ -94,8 +94,11 @@ TEST_F(SessionKeeperTest, TheExitMarkLastsUntilTheNextRecord) {
     EXPECT_EQ(RegKey::open(RegRoot::CurrentUser, QString::fromUtf16(kSettingsKeyPath))
                   .readDword("LastSession"),
               static_cast<std::uint32_t>(kId));
-    // Rewriting the record removes the mark: a session that is running and
-    // then killed reads as crashed.
+    // The next record removes the mark, changed or not: a session that is
+    // running and then killed reads as crashed.
+    keeper.Save();
+    EXPECT_FALSE(normalExit());
+    keeper.WriteExitMark(0);
     windows[0].title = "b";
     keeper.Save();
     EXPECT_FALSE(normalExit());

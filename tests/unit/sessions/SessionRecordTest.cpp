@@ -99,9 +99,12 @@ TEST_F(SessionRecordTest, AKeyChangedBehindTheRecordsBackIsWrittenWhole) {
     writeAndCompare(record, group);
 
     // A value written beside the record (the exit mark) goes with the next
-    // write once the record is told.
+    // write once the record is told, even when the windows did not change.
     RegKey::open(RegRoot::CurrentUser, kPath).setDword("NormalExit", 0);
-    record.Invalidate();
+    record.NoteForeignValue("NormalExit");
+    writeAndCompare(record, group);
+    RegKey::open(RegRoot::CurrentUser, kPath).setDword("NormalExit", 0);
+    record.NoteForeignValue("NormalExit");
     group.Links[0].Name = "again";
     writeAndCompare(record, group);
 }
