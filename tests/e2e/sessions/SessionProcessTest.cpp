@@ -54,6 +54,14 @@ protected:
             30000);
         ASSERT_TRUE(recorded) << recordedAddresses(program.pid()).join(' ').toStdString();
     }
+    // A run with five pages open, killed with SIGKILL; its process id.
+    qint64 killedRunWithFivePages() {
+        ProgramProcess first;
+        runWithPages(first, 5);
+        const qint64 pid = first.pid();
+        first.killHard();
+        return pid;
+    }
     // Whether every path was requested after the first `from` requests.
     bool requestedSince(qsizetype from, const QStringList& paths) const {
         const QStringList since = site.requests().mid(from);
@@ -69,13 +77,7 @@ const QStringList kFivePaths{"/p1", "/p2", "/p3", "/p4", "/p5"};
 } // namespace
 
 TEST_F(SessionProcessTest, AfterAKillYesReopensTheWindowsBesideTheStartWindows) {
-    qint64 killed = 0;
-    {
-        ProgramProcess first;
-        runWithPages(first, 5);
-        killed = first.pid();
-        first.killHard();
-    }
+    const qint64 killed = killedRunWithFivePages();
     ASSERT_TRUE(sessionKeyExists(killed));
     const qsizetype mark = site.requests().size();
     qputenv("QUORRELIN_DIALOG_ANSWERS", "6");
@@ -89,13 +91,7 @@ TEST_F(SessionProcessTest, AfterAKillYesReopensTheWindowsBesideTheStartWindows) 
 }
 
 TEST_F(SessionProcessTest, AfterAKillNoOpensOnlyTheStartWindows) {
-    qint64 killed = 0;
-    {
-        ProgramProcess first;
-        runWithPages(first, 5);
-        killed = first.pid();
-        first.killHard();
-    }
+    const qint64 killed = killedRunWithFivePages();
     const qsizetype mark = site.requests().size();
     qputenv("QUORRELIN_DIALOG_ANSWERS", "7");
     ProgramProcess second;
