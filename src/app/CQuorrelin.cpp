@@ -4,6 +4,7 @@
 #include "app/CDocTemplate.h"
 #include "app/ClosedWindowEntry.h"
 #include "app/SendMailThreads.h"
+#include "app/SessionKeeper.h"
 #include "app/SessionKeyPath.h"
 #include "browser/CBrowserView.h"
 #include "app/SettingsPaths.h"
@@ -57,6 +58,7 @@ CQuorrelin::CQuorrelin(Environment environment)
     mailThreads_ =
         std::make_unique<SendMailThreads>(this, [this](int result) { ReportMailResult(result); });
     RegisterCommands();
+    CreateSessionKeeper();
 }
 
 CQuorrelin::~CQuorrelin() {
@@ -98,11 +100,14 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
     if (shellCommand_ == ShellCommand::New && settings_.StartMode() == 4)
         shellCommand_ = ShellCommand::Nothing;
     BuildStartList();
-    // Sessions of earlier runs are looked at here once windows are kept in
-    // sessions; until then nothing has crashed that could be reopened.
-    settings_.CrashedSession.Links.clear();
+    ScanSessions();
+    OfferCrashedWindows();
     settings_.CurrentSession.Links.clear();
+    // The record lists the start windows once all of them exist.
+    sessions_->Hold();
     OpenStartWindows();
+    sessions_->Release();
+    SaveCurrentSession();
     WriteExitMark(0);
     if (settings_.AlwaysOnTop) {
         mainFrame_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -325,28 +330,4 @@ void CQuorrelin::ShowSystemError(long code) {
 
 void CQuorrelin::ShowSystemError(long code, QWidget* parent) {
     ShowErrorMessage(parent, FormatSystemError(code));
-}
-
-// ---------------------------------------------------------------------------
-// Sessions and windows
-
-void CQuorrelin::WriteExitMark(int flag) {
-    using namespace platform;
-    const RegKey session = RegKey::create(RegRoot::CurrentUser, SessionKeyPath(0));
-    if (session)
-        session.setDword(QStringLiteral("NormalExit"), static_cast<std::uint32_t>(flag));
-    const RegKey settings =
-        RegKey::create(RegRoot::CurrentUser, QString::fromUtf16(kSettingsKeyPath));
-    if (settings)
-        settings.setDword(QString::fromUtf16(kLastSessionValue),
-                          static_cast<std::uint32_t>(MainWindowId()));
-}
-
-void CQuorrelin::SaveCurrentSession() {
-    // The record of open windows is kept by the session keeper once it
-    // exists; nothing is recorded until then.
-}
-
-void CQuorrelin::AddClosedWindow(const QString& title, const QString& address) {
-    settings_.AddClosedWindow(title, address);
 }

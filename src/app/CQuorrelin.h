@@ -23,6 +23,7 @@ class CDocTemplate;
 class CMainFrame;
 class QMenu;
 class SendMailThreads;
+class SessionKeeper;
 class ICommandRunner;
 namespace platform {
 class InstanceStartLock;
@@ -114,6 +115,8 @@ public:
     // Writes "NormalExit" = flag into this process's session key and
     // "LastSession" = MainWindowId into the settings key.
     void WriteExitMark(int flag);
+    // The record of this process's open windows and its bookkeeping.
+    SessionKeeper& Sessions() const { return *sessions_; }
 
     // A new browser window: document, child frame and view of engine (1 the
     // second engine, anything else engine 0). With show it gets its tab
@@ -139,7 +142,10 @@ public:
     // IMainFrameHost and IBrowserViewHost
     CAppSettings& Settings() override { return settings_; }
     CommandRouter& Router() override { return router_; }
+    // Records the open windows now (see SessionKeeper); the views' title and
+    // progress changes use the coalescing form.
     void SaveCurrentSession() override;
+    void SaveCurrentSessionSoon() override;
     void AddClosedWindow(const QString& title, const QString& address) override;
     void OpenHandedOverAddress(const QString& address) override;
     void OpenDroppedFile(const QString& path) override;
@@ -185,6 +191,11 @@ private:
     void RestorePlacement();
     void BuildStartList();
     void OpenStartWindows();
+    void CreateSessionKeeper();
+    void ScanSessions();
+    // Asks whether the windows of crashed sessions open again; Yes appends
+    // their addresses to the start list. The crashed records go either way.
+    void OfferCrashedWindows();
 
     Environment environment_;
     RegistryNotice registryNotice_;
@@ -193,6 +204,7 @@ private:
     std::unique_ptr<CDocTemplate> ieTemplate_;
     std::unique_ptr<CDocTemplate> mozillaTemplate_;
     std::unique_ptr<SendMailThreads> mailThreads_;
+    std::unique_ptr<SessionKeeper> sessions_;
     std::unique_ptr<CMainFrame> mainFrame_;
     // The back/forward drop-down menu, filled anew each time it opens.
     QMenu* historyMenu_ = nullptr;

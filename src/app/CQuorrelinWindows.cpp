@@ -19,6 +19,7 @@
 #include "browser/CQuorrelinView.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "frame/ClosedWindowsMenu.h"
 #include "framework/CommandBinder.h"
 #include "framework/CommandIds.h"
 #include "framework/MessageBoxStyle.h"
@@ -72,6 +73,8 @@ void CQuorrelin::ConnectMainFrame() {
         return historyMenu_;
     });
     mainFrame_->Binder().setPromptProvider([this](unsigned id, QAction*) -> std::optional<QString> {
+        if (cmd::ClosedWindows.contains(id))
+            return closedWindowAddress(id, settings_.ClosedWindows());
         const CBrowserView* view = ActiveView();
         if (!view || !cmd::History.contains(id))
             return std::nullopt;

@@ -104,6 +104,7 @@ void CBrowserView::Navigate(const QString& url, int firstUrlState, bool keepTitl
 }
 
 void CBrowserView::NavigateEngine(const QString& url) {
+    requestedUrl_ = url;
     if (engine_)
         engine_->Navigate2(url);
 }
@@ -200,7 +201,7 @@ void CBrowserView::ApplyTitleChange(const QString& title, const QString& history
     SetDocumentTitle(ruled);
     SetTabText(ruled);
     history_.UpdateTitle(LocationURL(), ApplyTitleRule(historyTitle));
-    host_.SaveCurrentSession();
+    host_.SaveCurrentSessionSoon();
 }
 
 // ---------------------------------------------------------------------------
@@ -335,7 +336,7 @@ void CBrowserView::DownloadBegin() {
         host_.SetBusyAnimation(true);
         host_.RefreshFrameTitle();
     }
-    host_.SaveCurrentSession();
+    host_.SaveCurrentSessionSoon();
 }
 
 void CBrowserView::DownloadComplete() {

@@ -106,6 +106,8 @@ public:
     bool ForwardEnabled() const { return forwardEnabled_; }
     bool KeepTitle() const { return keepTitle_; }
     const QString& CurrentUrl() const { return currentUrl_; }
+    // The address the engine was last told to navigate to (empty before).
+    const QString& RequestedUrl() const { return requestedUrl_; }
     const QString& SavedStatusText() const { return savedStatusText_; }
     QPoint ClickPoint() const { return clickPoint_; }
     bool MiddleClickPending() const { return middleClickPending_; }
@@ -219,6 +221,7 @@ private:
     bool backEnabled_ = false;
     bool keepTitle_ = false;
     QString currentUrl_;
+    QString requestedUrl_;
     QString savedStatusText_;
     QString tabText_;
     std::uint32_t downloadControl_;

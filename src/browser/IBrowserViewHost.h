@@ -45,6 +45,9 @@ public:
     virtual CBrowserView* CreateBrowserWindow(int engine, bool activate, bool show) = 0;
     // Rewrites the record of open windows.
     virtual void SaveCurrentSession() = 0;
+    // The same, but may wait for the end of the current event-loop turn, so
+    // that a burst of changes becomes one write.
+    virtual void SaveCurrentSessionSoon() { SaveCurrentSession(); }
     // Routes command id through the command chain once the current event
     // has been handled.
     virtual void PostCommand(unsigned id) = 0;

@@ -11,6 +11,7 @@
 #include "browser/CBrowserView.h"
 #include "frame/CBandSlot.h"
 #include "frame/CBusyAnimation.h"
+#include "frame/CClosedWindowsMenu.h"
 #include "frame/CChildFrame.h"
 #include "frame/CCustomizeToolbarDialog.h"
 #include "frame/CFavoritesAndLinkGroups.h"
@@ -137,6 +138,7 @@ CMainFrame::CMainFrame(IMainFrameHost& host, QWidget* parent)
     setWindowIcon(res::AppIcons::appIcon());
     registerCommands();
     m_windows = std::make_unique<CWindowManager>(*this, host, m_windowBarTabs);
+    m_closedWindows = std::make_unique<CClosedWindowsMenu>(*this, host);
 }
 
 CMainFrame::~CMainFrame() {
@@ -188,6 +190,7 @@ bool CMainFrame::Create() {
     setAcceptDrops(true);
     SetOfflineIndication(m_host.IsOffline());
     m_windows->attach();
+    m_closedWindows->attach();
     m_created = true;
     return true;
 }
@@ -485,19 +488,22 @@ void CMainFrame::FocusAddressBar() {
 bool CMainFrame::onCommand(unsigned id) {
     return (m_addressCommands && m_addressCommands->onCommand(id)) ||
            CommandTarget::onCommand(id) || m_windows->onCommand(id) ||
-           (m_links && m_links->onCommand(id));
+           (m_links && m_links->onCommand(id)) ||
+           m_closedWindows->onCommand(id);
 }
 
 bool CMainFrame::onUpdateCommand(CommandState& state) {
     return (m_addressCommands && m_addressCommands->onUpdateCommand(state)) ||
            CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state) ||
-           (m_links && m_links->onUpdateCommand(state));
+           (m_links && m_links->onUpdateCommand(state)) ||
+           m_closedWindows->onUpdateCommand(state);
 }
 
 bool CMainFrame::hasCommandHandler(unsigned id) const {
     return (m_addressCommands && m_addressCommands->hasCommandHandler(id)) ||
            CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id) ||
-           (m_links && m_links->hasCommandHandler(id));
+           (m_links && m_links->hasCommandHandler(id)) ||
+           m_closedWindows->hasCommandHandler(id);
 }
 
 void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) {

@@ -23,6 +23,7 @@ class CChildFrame;
 class CFavoritesAndLinkGroups;
 class CWindowManager;
 class CBusyAnimation;
+class CClosedWindowsMenu;
 class CLinkBar;
 class COptionsCommands;
 class CQuickCommandCommands;
@@ -243,6 +244,7 @@ private:
     IMainFrameHost& m_host;
     WindowBarModel m_windowBarTabs;
     std::unique_ptr<CWindowManager> m_windows;
+    std::unique_ptr<CClosedWindowsMenu> m_closedWindows;
     CommandBinder* m_binder;
     std::unique_ptr<MenuBuilder> m_menuBuilder;
     IdleUpdater* m_idle = nullptr;

@@ -1,5 +1,6 @@
 // Whole program processes: the single-instance hand-over between two real
 // starts, each with the test's private registry and runtime folder.
+#include "ProgramProcess.h"
 #include "app/SettingsPaths.h"
 #include "platform/instance/InstanceClient.h"
 #include "platform/instance/InstanceFolder.h"
@@ -8,63 +9,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
-#include <QProcess>
-#include <QThread>
 
-#include <csignal>
 #include <memory>
 
 using namespace platform;
 
 namespace {
-
-class ProgramProcess {
-public:
-    explicit ProgramProcess(const QStringList& arguments = {}) {
-        process_.setProgram(QStringLiteral(QUORRELIN_PROGRAM));
-        process_.setArguments(arguments);
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start();
-        process_.waitForStarted(10000);
-    }
-    ~ProgramProcess() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(5000);
-        }
-    }
-    qint64 pid() const { return process_.processId(); }
-    bool running() const { return process_.state() == QProcess::Running; }
-    QString socketPath() const {
-        return InstanceFolder::location() + "/" + QString::number(pid()) + ".sock";
-    }
-    // Waits until the program's main window listens for other starts.
-    bool waitListening(int timeoutMs = 30000) {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs && running()) {
-            if (QFile::exists(socketPath()) &&
-                InstanceClient().isRunningInstance(static_cast<InstanceId>(pid())))
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
-    }
-    bool waitFinished(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
-    int exitCode() const { return process_.exitCode(); }
-    QProcess::ExitStatus exitStatus() const { return process_.exitStatus(); }
-    void terminate() { ::kill(static_cast<pid_t>(pid()), SIGTERM); }
-    void killHard() {
-        ::kill(static_cast<pid_t>(pid()), SIGKILL);
-        process_.waitForFinished(5000);
-    }
-
-private:
-    QProcess process_;
-};
 
 class StartupProcessTest : public ::testing::Test {
 protected:

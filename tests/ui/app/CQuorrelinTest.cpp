@@ -200,6 +200,8 @@ TEST_F(StartupTest, ShellCommandAndStartListFromTheCommandLine) {
         EXPECT_EQ(app.shellCommand(), CQuorrelin::ShellCommand::Open);
         EXPECT_EQ(app.startAddresses(), QStringList{"http://arg.example/"});
         EXPECT_TRUE(app.startFromCommandLine());
+        // Ended normally: the next start (same process id) finds no crash.
+        app.ExitInstance();
     }
     settingsKey().setDword("StartMode", 4);
     CQuorrelin app(environment);
