@@ -145,6 +145,28 @@ TEST_F(InstallTest, TheInstalledProgramOpensAPage) {
     EXPECT_EQ(program.exitCode(), 0);
 }
 
+TEST_F(InstallTest, TheInstalledSearchHookTranslatesQuickCommands) {
+    const QString prefix = installedPrefix();
+    const QString host = prefix + "/bin/quorrelin-search";
+    const QString hook = prefix + "/lib/quorrelin/QuorrelinSearch.so";
+    ASSERT_TRUE(QFile::exists(host));
+    ASSERT_TRUE(QFile::exists(hook));
+    const RegKey command = RegKey::create(
+        RegRoot::CurrentUser,
+        QString::fromUtf16(kSettingsKeyPath) + "\\QuickCommands\\QuickCommand0");
+    command.setString("Title", "gs");
+    command.setString("Command", "gs");
+    command.setDword("Type", 1);
+    command.setString("URL", "http://s.example/?q=%s");
+
+    ASSERT_EQ(run(host, {"--register", hook}).exitCode, 0);
+    const Result translated = run(host, {"gs", "cats"});
+    EXPECT_EQ(translated.exitCode, 0);
+    EXPECT_EQ(translated.output.trimmed(), "http://s.example/?q=cats");
+    EXPECT_EQ(run(host, {"--unregister", hook}).exitCode, 0);
+    EXPECT_EQ(run(host, {"gs", "cats"}).exitCode, 1);
+}
+
 TEST_F(InstallTest, TheDebianPackageHoldsTheProgramAndNamesItsDependencies) {
     if (!have("dpkg-deb") || !have("dpkg-shlibdeps"))
         GTEST_SKIP() << "dpkg-deb and dpkg-shlibdeps are needed to build a package";
@@ -161,7 +183,8 @@ TEST_F(InstallTest, TheDebianPackageHoldsTheProgramAndNamesItsDependencies) {
     const Result contents = run("dpkg-deb", {"--contents", deb});
     ASSERT_EQ(contents.exitCode, 0);
     for (const char* file :
-         {"./usr/bin/quorrelin", "./usr/bin/quorrelin-reg",
+         {"./usr/bin/quorrelin", "./usr/bin/quorrelin-reg", "./usr/bin/quorrelin-search",
+          "./usr/lib/quorrelin/QuorrelinSearch.so",
           "./usr/share/applications/quorrelin.desktop",
           "./usr/share/icons/hicolor/48x48/apps/quorrelin.png",
           "./usr/share/doc/quorrelin/copyright"})
