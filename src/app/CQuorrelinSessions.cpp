@@ -73,9 +73,8 @@ void CQuorrelin::OfferCrashedWindows() {
         restore = box.DoModal() == IDYES;
     }
     if (restore) {
-        for (const LinkGroupLink& link : crashed.Links)
-            if (!link.URL.isEmpty())
-                startAddresses_ << link.URL;
+        const QStringList opening = settings_.StartMode() == 6 ? startAddresses_ : QStringList();
+        startAddresses_ << SessionKeeper::AddressesToReopen(crashed, opening);
     }
     sessions_->ResolveCrash(crashed, restore);
     settings_.CrashedSession.Links.clear();

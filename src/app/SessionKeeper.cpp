@@ -95,6 +95,17 @@ void SessionKeeper::ScanSessions(CAppSettings& settings, SessionScanner::Running
         settings.NormalExit = false;
 }
 
+QStringList SessionKeeper::AddressesToReopen(const LinkGroup& crashed,
+                                             QStringList alreadyOpening) {
+    QStringList addresses;
+    for (const LinkGroupLink& link : crashed.Links) {
+        if (link.URL.isEmpty() || alreadyOpening.removeOne(link.URL))
+            continue;
+        addresses << link.URL;
+    }
+    return addresses;
+}
+
 void SessionKeeper::ResolveCrash(const LinkGroup& restored, bool restore) {
     platform::RegTransaction tx(registry_);
     if (restore) {

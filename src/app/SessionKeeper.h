@@ -72,6 +72,13 @@ public:
     // the crashed keys; without, the keys are only deleted.
     void ResolveCrash(const LinkGroup& restored, bool restore);
 
+    // The crashed windows' addresses to open besides alreadyOpening: empty
+    // addresses are left out, and each address in alreadyOpening stands for
+    // one crashed window of that address, which is not opened again (start
+    // mode 6 already reopens the last run, and after a crash that run is the
+    // crashed one).
+    static QStringList AddressesToReopen(const LinkGroup& crashed, QStringList alreadyOpening);
+
     const SessionRecord& Record() const { return record_; }
     std::int32_t MainWindowId() const { return mainWindowId_; }
 

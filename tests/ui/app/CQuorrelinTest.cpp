@@ -130,7 +130,7 @@ TEST_F(StartupTest, DefaultBrowserQuestionYesWithTheBoxTicked) {
     EXPECT_EQ(app.Settings().CheckDefaultBrowser, 0);
     EXPECT_TRUE(DefaultBrowser(environment.programPath, &runner).isDefault());
     ASSERT_FALSE(runner.calls.isEmpty());
-    EXPECT_TRUE(runner.calls.last().startsWith("xdg-mime default"));
+    EXPECT_EQ(runner.calls.last(), "xdg-settings set default-web-browser quorrelin.desktop");
 
     // Saved at exit: the next start asks nothing.
     app.ExitInstance();

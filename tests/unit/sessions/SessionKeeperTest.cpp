@@ -126,6 +126,18 @@ TEST_F(SessionKeeperTest, RestoredWindowsReplaceTheCrashedRecordsAtOnce) {
     EXPECT_EQ(stored().Links.size(), 2);
 }
 
+TEST(SessionReopen, WindowsAlreadyOpeningAreNotOpenedTwice) {
+    LinkGroup crashed;
+    for (const char* url : {"http://a/", "", "http://b/", "http://a/", "http://c/"})
+        crashed.Links.push_back({QStringLiteral("t"), QString::fromLatin1(url)});
+    EXPECT_EQ(SessionKeeper::AddressesToReopen(crashed, {}),
+              (QStringList{"http://a/", "http://b/", "http://a/", "http://c/"}));
+    // The last run reopened by start mode 6 is the crashed run: one "a" and
+    // the "b" are opening already, the second "a" and "c" are not.
+    EXPECT_EQ(SessionKeeper::AddressesToReopen(crashed, {"http://b/", "http://a/", "http://x/"}),
+              (QStringList{"http://a/", "http://c/"}));
+}
+
 TEST_F(SessionKeeperTest, DecliningTheRestoreOnlyRemovesTheCrashedRecords) {
     writeSessionKey("5000030", LinkGroup{"Session", 0, 0, {{"x", "http://x/"}}}, 0);
     CAppSettings settings;
