@@ -570,59 +570,6 @@ void CMainFrame::reloadImages() {
     m_animation2->reload();
 }
 
-// ---- Placement ---------------------------------------------------------------
-
-std::uint32_t CMainFrame::ApplyPlacement(const WindowPlacement& saved) {
-    const std::optional<RestoredPlacement> plan = planRestoredPlacement(saved);
-    if (!plan)
-        return kShowNormal;
-    if (plan->moveTo) {
-        const PlacementRect& r = *plan->moveTo;
-        setGeometry(QRect(r.left, r.top, static_cast<int>(r.width()),
-                          static_cast<int>(r.height())));
-    }
-    return plan->showCmd;
-}
-
-std::uint32_t CMainFrame::RestorePlacement() {
-    const std::optional<WindowPlacement> saved = readMainFramePosition(settingsKey());
-    return saved ? ApplyPlacement(*saved) : kShowNormal;
-}
-
-void CMainFrame::ShowWithCommand(std::uint32_t showCmd) {
-    switch (showCmd) {
-    case kShowMaximized:
-        showMaximized();
-        break;
-    case kShowMinimized:
-    case kShowMinimize:
-    case kShowMinNoActivate:
-    case kShowForceMinimize:
-        showMinimized();
-        break;
-    case kShowHide:
-        break;
-    default:
-        show();
-        break;
-    }
-}
-
-WindowPlacement CMainFrame::CurrentPlacement() const {
-    WindowPlacement placement;
-    placement.showCmd = isMinimized()   ? kShowMinimized
-                        : isMaximized() ? kShowMaximized
-                                        : kShowNormal;
-    placement.minPosition = {-1, -1};
-    placement.maxPosition = {-1, -1};
-    QRect normal = (isMinimized() || isMaximized() || isFullScreen()) ? normalGeometry() : geometry();
-    if (!normal.isValid())
-        normal = geometry();
-    placement.normalPosition = {normal.left(), normal.top(), normal.left() + normal.width(),
-                                normal.top() + normal.height()};
-    return placement;
-}
-
 // ---- Instance messages ---------------------------------------------------------
 
 bool CMainFrame::StartInstanceServer(platform::InstanceId mainWindowId, const QString& folder,
