@@ -139,6 +139,9 @@ TEST_F(InstallTest, TheInstalledProgramOpensAPage) {
             QThread::msleep(200);
     }
     EXPECT_TRUE(titled) << "no window showed the page's title";
+    // The title can show before start-up has set up its handling of
+    // termination; let it finish starting.
+    QThread::msleep(1500);
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     ASSERT_TRUE(program.waitForFinished(20000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
