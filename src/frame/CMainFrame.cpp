@@ -486,24 +486,29 @@ void CMainFrame::FocusAddressBar() {
 // address box while it has the focus and are left to the frame's own
 // handlers (the page) otherwise.
 bool CMainFrame::onCommand(unsigned id) {
-    return (m_addressCommands && m_addressCommands->onCommand(id)) ||
-           CommandTarget::onCommand(id) || m_windows->onCommand(id) ||
-           (m_links && m_links->onCommand(id)) ||
-           m_closedWindows->onCommand(id);
+    if ((m_addressCommands && m_addressCommands->onCommand(id)) ||
+        CommandTarget::onCommand(id) || m_windows->onCommand(id) ||
+        (m_links && m_links->onCommand(id)) || m_closedWindows->onCommand(id))
+        return true;
+    return std::ranges::any_of(m_features, [id](const auto& f) { return f->onCommand(id); });
 }
 
 bool CMainFrame::onUpdateCommand(CommandState& state) {
-    return (m_addressCommands && m_addressCommands->onUpdateCommand(state)) ||
-           CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state) ||
-           (m_links && m_links->onUpdateCommand(state)) ||
-           m_closedWindows->onUpdateCommand(state);
+    if ((m_addressCommands && m_addressCommands->onUpdateCommand(state)) ||
+        CommandTarget::onUpdateCommand(state) || m_windows->onUpdateCommand(state) ||
+        (m_links && m_links->onUpdateCommand(state)) || m_closedWindows->onUpdateCommand(state))
+        return true;
+    return std::ranges::any_of(m_features,
+                               [&state](const auto& f) { return f->onUpdateCommand(state); });
 }
 
 bool CMainFrame::hasCommandHandler(unsigned id) const {
-    return (m_addressCommands && m_addressCommands->hasCommandHandler(id)) ||
-           CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id) ||
-           (m_links && m_links->hasCommandHandler(id)) ||
-           m_closedWindows->hasCommandHandler(id);
+    if ((m_addressCommands && m_addressCommands->hasCommandHandler(id)) ||
+        CommandTarget::hasCommandHandler(id) || m_windows->hasCommandHandler(id) ||
+        (m_links && m_links->hasCommandHandler(id)) || m_closedWindows->hasCommandHandler(id))
+        return true;
+    return std::ranges::any_of(m_features,
+                               [id](const auto& f) { return f->hasCommandHandler(id); });
 }
 
 void CMainFrame::NavigateFromAddressBar(const QString& address, bool remember, bool newWindow) {

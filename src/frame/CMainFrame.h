@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class CAddressBar;
 class CAddressBarCommands;
@@ -75,6 +77,16 @@ public:
     // saved bar layout. Returns false when a step failed; the program then
     // does not start.
     bool Create();
+
+    // Adds a feature that handles commands of its own; the frame owns it and
+    // routes commands to it after its own handlers. Returns the feature.
+    template <class Feature, class... Args>
+    Feature& AddFeature(Args&&... args) {
+        auto feature = std::make_unique<Feature>(std::forward<Args>(args)...);
+        Feature& added = *feature;
+        m_features.push_back(std::move(feature));
+        return added;
+    }
 
     // Saves the settings record, then applies one category of it: 0 the
     // address box (completion), 1 the window bar, 4 the search hook. Other
@@ -253,6 +265,11 @@ private:
     std::unique_ptr<CSettingsApplier> m_settingsApplier;
     std::unique_ptr<COptionsCommands> m_options;
     std::unique_ptr<CQuickCommandCommands> m_quickCommands;
+    // Features hanging off the frame that handle commands of their own (the
+    // tray, full screen, the explorer bar's host, ...). Asked in the order
+    // they were added, after the frame's own handlers. Destroyed before the
+    // frame's children.
+    std::vector<std::unique_ptr<CommandTarget>> m_features;
 
     QMdiArea* m_mdiArea = nullptr;
     CStandardToolBar* m_toolBar = nullptr;
