@@ -18,11 +18,13 @@ DisplayEnvironment DisplayEnvironment::current() {
             variable("XDG_SESSION_TYPE")};
 }
 
-std::optional<std::string> ChooseDisplayPlatform(const DisplayEnvironment& environment,
-                                                 const std::function<bool()>& secondEngineAvailable) {
+std::optional<std::string>
+ChooseDisplayPlatform(const DisplayEnvironment& environment,
+                      const std::function<bool()>& secondEngineAvailable) {
     if (!environment.qpaPlatform.empty())
         return std::nullopt;
-    const bool wayland = !environment.waylandDisplay.empty() || environment.sessionType == "wayland";
+    const bool wayland =
+        !environment.waylandDisplay.empty() || environment.sessionType == "wayland";
     // Without an X server beside the compositor there is nothing to run
     // through; the second engine then reports that it cannot start.
     if (!wayland || environment.x11Display.empty())
@@ -33,8 +35,8 @@ std::optional<std::string> ChooseDisplayPlatform(const DisplayEnvironment& envir
 }
 
 void ApplyDisplayPlatformChoice() {
-    const std::optional<std::string> platform =
-        ChooseDisplayPlatform(DisplayEnvironment::current(), [] { return IsMozillaControlAvailable(); });
+    const std::optional<std::string> platform = ChooseDisplayPlatform(
+        DisplayEnvironment::current(), [] { return IsMozillaControlAvailable(); });
     if (platform)
         setenv("QT_QPA_PLATFORM", platform->c_str(), 1);
 }

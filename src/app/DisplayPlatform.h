@@ -24,8 +24,9 @@ struct DisplayEnvironment {
 // "xcb" when the program should run through XWayland, nothing when Qt
 // chooses. secondEngineAvailable is asked only under a Wayland session with
 // an X display beside it (it reads the store).
-std::optional<std::string> ChooseDisplayPlatform(const DisplayEnvironment& environment,
-                                                 const std::function<bool()>& secondEngineAvailable);
+std::optional<std::string>
+ChooseDisplayPlatform(const DisplayEnvironment& environment,
+                      const std::function<bool()>& secondEngineAvailable);
 
 // Sets QT_QPA_PLATFORM for the choice above; call before QApplication.
 void ApplyDisplayPlatformChoice();

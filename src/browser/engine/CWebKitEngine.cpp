@@ -4,6 +4,7 @@
 #include "browser/engine/EngineDialogs.h"
 #include "browser/engine/EnginePlugin.h"
 #include "browser/engine/EngineZoom.h"
+#include "browser/engine/WebKitPrinter.h"
 #include "platform/os/OfflineState.h"
 #include "platform/registry/RegTypes.h"
 #include "system/IeSettings.h"
@@ -55,7 +56,8 @@ protected:
 };
 
 CWebKitEngine::CWebKitEngine(const EnginePlugin& plugin, QWidget* parent)
-    : m_plugin(plugin), m_holder(new Holder(parent)) {}
+    : m_plugin(plugin), m_holder(new Holder(parent)), m_printer(std::make_unique<WebKitPrinter>()) {
+}
 
 CWebKitEngine::~CWebKitEngine() {
     m_events = nullptr;
@@ -342,8 +344,7 @@ bool CWebKitEngine::ButtonPressed(int x, int y, int button, bool onContent) {
 }
 
 bool CWebKitEngine::ScriptDialog(int kind, const char* message, const char* defaultText,
-                                 void (*setText)(void* context, const char* text),
-                                 void* context) {
+                                 void (*setText)(void* context, const char* text), void* context) {
     if (CWebEngine::GlobalSilent())
         return false;
     const QString text = QString::fromUtf8(message);
@@ -389,8 +390,7 @@ void CWebKitEngine::SetDownloadControl(std::uint32_t flags, bool refresh) {
 }
 
 bool CWebKitEngine::ElementAtPoint(QPoint point) {
-    if (!m_page || !m_holder || point.x() < 0 || point.y() < 0 ||
-        !m_holder->rect().contains(point))
+    if (!m_page || !m_holder || point.x() < 0 || point.y() < 0 || !m_holder->rect().contains(point))
         return false;
     return point != m_pressPoint || m_pressOnContent;
 }
