@@ -139,5 +139,6 @@ inline constexpr unsigned DownloadFailed = 51911; // %file%, %reason%
 // The print preview of a page of the second engine: caption and print button.
 inline constexpr unsigned PrintPreviewCaption = 51912;
 inline constexpr unsigned PrintPreviewPrint = 51913;
+inline constexpr unsigned PrintPreviewClose = 51914;
 
 } // namespace sid

@@ -152,6 +152,7 @@ constexpr StringEntry kMessages[] = {
     {51911, "无法下载 \"%file%\"：%reason%"},
     {51912, "打印预览"},
     {51913, "打印(&P)..."},
+    {51914, "关闭(&C)"},
 };
 
 } // namespace

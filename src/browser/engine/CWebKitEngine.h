@@ -10,6 +10,7 @@
 #include <optional>
 
 class EnginePlugin;
+class ForeignWindowEmbedder;
 class WebKitPrinter;
 class QVBoxLayout;
 class QWidget;
@@ -121,8 +122,8 @@ private:
     const EnginePlugin& m_plugin;
     engineplugin::IPage* m_page = nullptr;
     QPointer<Holder> m_holder;
-    QPointer<QWidget> m_container;
-    QPointer<QWindow> m_window; // the page's window inside m_container
+    QPointer<ForeignWindowEmbedder> m_embedder; // shows m_window over m_holder
+    QPointer<QWindow> m_window;                 // the page's window inside m_container
     IBrowserEngineEvents* m_events = nullptr;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     std::unique_ptr<WebKitPrinter> m_printer;

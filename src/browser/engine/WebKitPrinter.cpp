@@ -136,9 +136,10 @@ bool WebKitPrinter::showPdf(QWidget* parent, const QString& path, engineplugin::
     view->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
     view->setUrl(QUrl::fromLocalFile(path));
     layout->addWidget(view, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    auto* buttons = new QDialogButtonBox(&dialog);
     QPushButton* printButton =
         buttons->addButton(res::loadString(sid::PrintPreviewPrint), QDialogButtonBox::ActionRole);
+    buttons->addButton(res::loadString(sid::PrintPreviewClose), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     bool wantPrint = false;
     QObject::connect(printButton, &QPushButton::clicked, &dialog, [&] {

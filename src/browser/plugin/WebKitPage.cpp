@@ -265,6 +265,17 @@ const char* WebKitPage::UserAgent() {
 
 gboolean WebKitPage::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
                                     WebKitPolicyDecisionType type, WebKitPage* self) {
+    if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE) {
+        // A document the engine cannot show (an archive, a program) is a
+        // file to save, not an empty page.
+        auto* response = WEBKIT_RESPONSE_POLICY_DECISION(decision);
+        if (webkit_response_policy_decision_is_main_frame_main_resource(response) &&
+            !webkit_response_policy_decision_is_mime_type_supported(response)) {
+            webkit_policy_decision_download(decision);
+            return TRUE;
+        }
+        return FALSE;
+    }
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION || !self->events_)
         return FALSE;
     WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(

@@ -52,7 +52,11 @@ TEST_P(BothEngines, ACancelledDownloadWritesNothing) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     server.addPage("/a", page("Alpha"));
-    server.addPage("/get", attachment("payload", "file.bin"));
+    // No attachment header: a type the engine cannot show is a file to save.
+    TestHttpServer::Page file;
+    file.body = "payload";
+    file.contentType = "application/x-quorrelin-test";
+    server.addPage("/get", file);
     ASSERT_TRUE(load(server.url("/a")));
     DialogRunner::instance().push(ScriptedAnswer::cancelFile());
     const std::size_t before = DialogRunner::instance().history().size();
