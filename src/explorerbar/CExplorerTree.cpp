@@ -40,6 +40,10 @@ bool CExplorerTree::IsFolder(const QTreeWidgetItem* item) {
     return item && item->data(0, kFolderKeyRole).isValid();
 }
 
+QString CExplorerTree::FolderKey(const QTreeWidgetItem* item) {
+    return item ? item->data(0, kFolderKeyRole).toString() : QString();
+}
+
 QString CExplorerTree::AddressOf(const QTreeWidgetItem* item) const {
     if (!item || IsFolder(item))
         return QString();

@@ -22,6 +22,8 @@ public:
     QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& text, const QString& address);
 
     static bool IsFolder(const QTreeWidgetItem* item);
+    // The key a folder was added with; empty for other items.
+    static QString FolderKey(const QTreeWidgetItem* item);
     // The address of a non-folder item (resolved, see ResolveAddress).
     QString AddressOf(const QTreeWidgetItem* item) const;
     // The selected item's address; empty for a folder or no selection.

@@ -4,6 +4,8 @@
 #include "system/VisitHistory.h"
 
 #include <QLocale>
+#include <QSet>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,17 +47,64 @@ private:
 
 } // namespace
 
-CHistoryPane::CHistoryPane(VisitHistory& history, QWidget* parent) : QWidget(parent) {
+namespace {
+
+constexpr int kWatchIntervalMs = 1000;
+
+void collectExpanded(const QTreeWidgetItem* item, QSet<QString>& keys) {
+    for (int i = 0; i < item->childCount(); ++i) {
+        const QTreeWidgetItem* child = item->child(i);
+        if (child->isExpanded()) {
+            keys.insert(CExplorerTree::FolderKey(child));
+            collectExpanded(child, keys);
+        }
+    }
+}
+
+void restoreExpanded(QTreeWidgetItem* item, const QSet<QString>& keys) {
+    for (int i = 0; i < item->childCount(); ++i) {
+        QTreeWidgetItem* child = item->child(i);
+        if (CExplorerTree::IsFolder(child) && keys.contains(CExplorerTree::FolderKey(child))) {
+            child->setExpanded(true);
+            restoreExpanded(child, keys);
+        }
+    }
+}
+
+} // namespace
+
+CHistoryPane::CHistoryPane(VisitHistory& history, QWidget* parent)
+    : QWidget(parent), m_history(history) {
     setObjectName(QStringLiteral("historyPane"));
     m_tree = new CHistoryTree(history, this);
     m_tree->setObjectName(QStringLiteral("historyTree"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
+    m_watch = new QTimer(this);
+    m_watch->setInterval(kWatchIntervalMs);
+    connect(m_watch, &QTimer::timeout, this, &CHistoryPane::followChanges);
     Reload();
 }
 
-void CHistoryPane::Reload() { static_cast<CHistoryTree*>(m_tree)->Reload(); }
+void CHistoryPane::Reload() {
+    m_readMark = m_history.ChangeMark();
+    static_cast<CHistoryTree*>(m_tree)->Reload();
+}
+
+void CHistoryPane::followChanges() {
+    if (m_history.ChangeMark() == m_readMark)
+        return;
+    QSet<QString> expanded;
+    collectExpanded(m_tree->invisibleRootItem(), expanded);
+    Reload();
+    restoreExpanded(m_tree->invisibleRootItem(), expanded);
+}
+
+void CHistoryPane::hideEvent(QHideEvent* event) {
+    m_watch->stop();
+    QWidget::hideEvent(event);
+}
 
 void CHistoryPane::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -63,4 +112,5 @@ void CHistoryPane::showEvent(QShowEvent* event) {
     if (m_shown)
         Reload();
     m_shown = true;
+    m_watch->start();
 }

@@ -2,14 +2,18 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 class CExplorerTree;
+class QTimer;
 class VisitHistory;
 
 // Pane 1 of the explorer bar: the visit history as a tree without lines or
 // buttons: days (newest first), then the sites of a day, then the pages of
 // a site (most recent first, by title, the address when untitled). Levels
-// are read from the store when first expanded; the tree is read anew each
-// time the pane is shown.
+// are read from the store when first expanded. The tree is read anew each
+// time the pane is shown, and while it shows, within a second of a change
+// of the store (by this or another instance), keeping what was expanded.
 class CHistoryPane : public QWidget {
     Q_OBJECT
 
@@ -23,8 +27,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // Reads the tree anew when the store changed; expanded folders stay so.
+    void followChanges();
+
+    VisitHistory& m_history;
     CExplorerTree* m_tree = nullptr;
+    QTimer* m_watch = nullptr;
+    std::int64_t m_readMark = 0;
     bool m_shown = false;
 };

@@ -124,7 +124,10 @@ bool VisitHistory::Record(const QString& url, const QString& title, const QDateT
     insert.bind(4, url.left(kMaxUrlLength));
     insert.bind(5, title.left(kMaxTitleLength));
     // One statement is one transaction: the visit is whole or absent.
-    return insert.step() == SQLITE_DONE;
+    if (insert.step() != SQLITE_DONE)
+        return false;
+    ++m_writes;
+    return true;
 }
 
 std::vector<QDate> VisitHistory::Days() const {
@@ -167,12 +170,24 @@ std::int64_t VisitHistory::VisitCount() const {
     return query && query.step() == SQLITE_ROW ? query.integer(0) : 0;
 }
 
+std::int64_t VisitHistory::ChangeMark() const {
+    // data_version moves when another connection commits; this connection's
+    // own commits are counted in m_writes.
+    Statement query(m_db, "PRAGMA data_version");
+    const std::int64_t others = query && query.step() == SQLITE_ROW ? query.integer(0) : 0;
+    return (m_writes << 32) + others;
+}
+
 bool VisitHistory::runWrite(const char* sql, std::int64_t bound) {
     Statement statement(m_db, sql);
     if (!statement)
         return false;
     statement.bind(1, bound);
-    return statement.step() == SQLITE_DONE;
+    if (statement.step() != SQLITE_DONE)
+        return false;
+    if (sqlite3_changes(m_db) > 0)
+        ++m_writes;
+    return true;
 }
 
 bool VisitHistory::Prune(const QDateTime& now) {

@@ -71,6 +71,10 @@ public:
     // All visits stored (every visit counts, repeated ones too).
     std::int64_t VisitCount() const;
 
+    // Changes whenever the visits change, by this object or by another
+    // connection to the file (another instance); 0 when the store is closed.
+    std::int64_t ChangeMark() const;
+
     // Removes visits older than kKeepDays days before now. Returns false
     // when the store is not open or the delete failed.
     bool Prune(const QDateTime& now = QDateTime::currentDateTime());
@@ -88,6 +92,8 @@ private:
 
     QString m_path;
     sqlite3* m_db = nullptr;
+    // Writes made through this object.
+    std::int64_t m_writes = 0;
     // When the store was last pruned in this process.
     QDateTime m_lastPrune;
 };

@@ -224,6 +224,12 @@ TEST_F(ExplorerBarTest, HistoryPaneShowsRecordedVisitsAndOpensThem) {
     EXPECT_EQ(navigations(view), QStringList({"Navigate2 https://www.example.org/a"}));
     EXPECT_EQ(views().size(), 1u);
 
+    // While the pane shows, a new visit appears; what was open stays open.
+    ASSERT_TRUE(SharedVisitHistory().Record("https://www.example.org/c", "Page C"));
+    QTRY_COMPARE(childTexts(tree->topLevelItem(0)->child(0)), QStringList({"Page C", "Page A"}));
+    today = tree->topLevelItem(0);
+    EXPECT_TRUE(today->child(0)->isExpanded());
+
     // A folder clicked again collapses.
     click(tree, today);
     EXPECT_FALSE(today->isExpanded());

@@ -100,8 +100,14 @@ TEST(VisitHistoryTest, ClearingEmptiesTheStoreWhichKeepsRecording) {
     ASSERT_TRUE(history.Clear());
     EXPECT_EQ(history.VisitCount(), 0);
     EXPECT_TRUE(history.Days().empty());
-    // Another instance's view of the file agrees.
-    EXPECT_EQ(VisitHistory(path).VisitCount(), 0);
+    // Another instance sees it, and its writes change this one's mark.
+    VisitHistory other(path);
+    EXPECT_EQ(other.VisitCount(), 0);
+    const std::int64_t mark = history.ChangeMark();
+    EXPECT_EQ(history.ChangeMark(), mark);
+    ASSERT_TRUE(other.Record("https://example.org/other", "o"));
+    EXPECT_NE(history.ChangeMark(), mark);
+    ASSERT_TRUE(other.Clear());
     ASSERT_TRUE(history.Record("https://example.org/3", "3"));
     EXPECT_EQ(history.VisitCount(), 1);
 }
