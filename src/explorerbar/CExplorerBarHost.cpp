@@ -49,6 +49,8 @@ CExplorerBarHost::CExplorerBarHost(CMainFrame& frame, IMainFrameHost& host,
 
 CExplorerBarHost::~CExplorerBarHost() {
     m_frame.removeEventFilter(this);
+    // The bar and its panes call this object: they go first.
+    delete m_dock.data();
     for (auto& [id, action] : m_actions)
         delete action.data();
 }
