@@ -27,27 +27,39 @@ CPageEditorCommands::CPageEditorCommands(CMainFrame& frame, IProgramLauncher& la
     frame.SetEditorsMenuFactory([this] { return fillMenu(); });
     frame.Binder().addPromptProvider([this](unsigned id, QAction*) -> std::optional<QString> {
         const unsigned index = cmd::Editors.index(id);
-        if (!cmd::Editors.contains(id) || index >= static_cast<unsigned>(m_shown.size()))
+        if (!cmd::Editors.contains(id) || index >= static_cast<unsigned>(m_list.size()))
             return std::nullopt;
-        return QStringLiteral("用 %1 编辑该页").arg(m_shown[static_cast<int>(index)].name);
+        return QStringLiteral("用 %1 编辑该页").arg(m_list[static_cast<int>(index)].name);
     });
 }
 
-bool CPageEditorCommands::canEdit() const {
+namespace {
+constexpr qint64 kListLifetimeMs = 5000;
+}
+
+const QList<PageEditor>& CPageEditorCommands::editors(bool fresh) {
+    if (fresh || !m_listAge.isValid() || m_listAge.hasExpired(kListLifetimeMs)) {
+        m_list = m_editors ? m_editors() : QList<PageEditor>();
+        m_listAge.start();
+    }
+    return m_list;
+}
+
+bool CPageEditorCommands::canEdit() {
     const CBrowserView* view = m_frame.ActiveView();
-    return view && view->LocationURL() != QStringLiteral("about:blank");
+    return view && view->LocationURL() != QStringLiteral("about:blank") && !editors(false).isEmpty();
 }
 
 QMenu* CPageEditorCommands::fillMenu() {
     m_menu->clear();
-    m_shown = m_editors ? m_editors() : QList<PageEditor>();
-    for (int i = 0; i < m_shown.size() && i < static_cast<int>(cmd::Editors.size()); ++i) {
+    const QList<PageEditor>& list = editors(true);
+    for (int i = 0; i < list.size() && i < static_cast<int>(cmd::Editors.size()); ++i) {
         QAction* action = m_frame.Binder().createAction(cmd::Editors.at(static_cast<unsigned>(i)),
-                                                        m_shown[i].name, m_menu);
-        action->setIcon(QIcon::fromTheme(m_shown[i].icon));
+                                                        list[i].name, m_menu);
+        action->setIcon(QIcon::fromTheme(list[i].icon));
         m_menu->addAction(action);
     }
-    return m_shown.isEmpty() ? nullptr : m_menu;
+    return list.isEmpty() ? nullptr : m_menu;
 }
 
 QString CPageEditorCommands::pagePath(CBrowserView& view) const {
@@ -67,13 +79,13 @@ bool CPageEditorCommands::Edit(int index) {
     CBrowserView* view = m_frame.ActiveView();
     if (!view || !canEdit())
         return false;
-    const QList<PageEditor> editors = m_editors ? m_editors() : QList<PageEditor>();
-    if (index < 0 || index >= editors.size())
+    const QList<PageEditor> list = editors(false);
+    if (index < 0 || index >= list.size())
         return false;
     const QString path = pagePath(*view);
     if (path.isEmpty())
         return false;
-    QStringList line = editorCommandLine(editors[index].command, path);
+    QStringList line = editorCommandLine(list[index].command, path);
     if (line.isEmpty())
         return false;
     const QString program = line.takeFirst();

@@ -3,6 +3,7 @@
 #include "framework/CommandTarget.h"
 #include "system/PageEditors.h"
 
+#include <QElapsedTimer>
 #include <QList>
 
 #include <functional>
@@ -19,7 +20,10 @@ class QMenu;
 // an address other than "about:blank".
 //
 // A local page ("file:") is edited in place; any other page is first saved
-// to a temporary ".htm" file and that copy is edited.
+// to a temporary ".htm" file and that copy is edited. Without any editor on
+// the desktop the commands are disabled rather than doing nothing. The list
+// is read again when the drop-down opens, and otherwise at most every few
+// seconds (the commands' state is asked on every idle pass).
 class CPageEditorCommands : public CommandTarget {
 public:
     using EditorSource = std::function<QList<PageEditor>()>;
@@ -33,14 +37,16 @@ public:
     bool Edit(int index);
 
 private:
-    bool canEdit() const;
+    bool canEdit();
+    const QList<PageEditor>& editors(bool fresh);
     QString pagePath(CBrowserView& view) const;
     QMenu* fillMenu();
 
     CMainFrame& m_frame;
     IProgramLauncher& m_launcher;
     EditorSource m_editors;
-    // The list the drop-down shows (its item prompts name these).
-    QList<PageEditor> m_shown;
+    // The list last read (the drop-down and the prompts show it).
+    QList<PageEditor> m_list;
+    QElapsedTimer m_listAge;
     QMenu* m_menu = nullptr;
 };

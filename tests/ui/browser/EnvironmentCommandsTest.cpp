@@ -330,7 +330,14 @@ TEST_F(EnvironmentCommands, PageEditorsEditTheLocalFileOrASavedCopy) {
 
     engineOf(view).setLocation("file:///srv/my%20page.htm", "Mine");
     EXPECT_TRUE(editable(cmd::EditWithEditor));
-    ASSERT_TRUE(editors.onCommand(cmd::EditWithEditor));
+    // Without any editor on the desktop the commands are off.
+    CPageEditorCommands none(frame(), launcher, [] { return QList<PageEditor>(); });
+    CommandState noEditor(cmd::EditWithEditor);
+    ASSERT_TRUE(none.onUpdateCommand(noEditor));
+    EXPECT_FALSE(noEditor.isEnabled());
+    frame().SetEditorsMenuFactory({}); // the one below installs its own again
+    CPageEditorCommands again(frame(), launcher, [&] { return list; });
+    ASSERT_TRUE(again.onCommand(cmd::EditWithEditor));
     EXPECT_EQ(launcher.started, QStringList{"atelier --edit /srv/my page.htm"});
 
     // Any other page: a temporary copy is saved and edited.
@@ -350,6 +357,7 @@ TEST_F(EnvironmentCommands, PageEditorsEditTheLocalFileOrASavedCopy) {
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[1]->text(), "Scribe");
     EXPECT_EQ(frame().Binder().promptFor(cmd::Editors.at(0)), "用 Atelier 编辑该页");
+    app.reset(); // the frame keeps the prompt providers of the commands above
 }
 
 TEST_F(EnvironmentCommands, MenuButtonsAndNewCurrentPageFollowTheirRules) {
