@@ -1,6 +1,7 @@
 #include "browser/CAutoRefreshDialog.h"
 
 #include "app/CCheckMessageBox.h"
+#include "framework/ControlId.h"
 #include "framework/MessageBoxStyle.h"
 #include "framework/ScriptedAnswer.h"
 #include "res/MessageFormat.h"
@@ -16,11 +17,6 @@
 
 namespace {
 
-template <class W> W* named(W* widget, int id) {
-    widget->setObjectName(QString::number(id));
-    return widget;
-}
-
 // The edit's text as a decimal number; 0 when it is empty or no number.
 // Numbers beyond the range of unsigned count as too large.
 unsigned parseSeconds(const QString& text) {
@@ -35,9 +31,9 @@ unsigned parseSeconds(const QString& text) {
 } // namespace
 
 CAutoRefreshDialog::CAutoRefreshDialog(QWidget* parent, unsigned seconds, bool on)
-    : QDialog(parent), m_prompt(named(new QLabel(this), PromptControl)),
-      m_edit(named(new QLineEdit(this), IntervalControl)),
-      m_start(named(new QCheckBox(QStringLiteral("开始自动刷新(&S)"), this), StartControl)),
+    : QDialog(parent), m_prompt(withControlId(new QLabel(this), PromptControl)),
+      m_edit(withControlId(new QLineEdit(this), IntervalControl)),
+      m_start(withControlId(new QCheckBox(QStringLiteral("开始自动刷新(&S)"), this), StartControl)),
       m_seconds(seconds), m_on(on) {
     setWindowTitle(QStringLiteral("设置自动刷新"));
     m_prompt->setText(QStringLiteral("&Please enter Auto Refresh Interval [ %1 - %2 ]:")
@@ -50,8 +46,8 @@ CAutoRefreshDialog::CAutoRefreshDialog(QWidget* parent, unsigned seconds, bool o
     m_edit->setText(QString::number(seconds));
     m_start->setChecked(on);
 
-    auto* ok = named(new QPushButton(QStringLiteral("确定"), this), IDOK);
-    auto* cancel = named(new QPushButton(QStringLiteral("取消"), this), IDCANCEL);
+    auto* ok = withControlId(new QPushButton(QStringLiteral("确定"), this), IDOK);
+    auto* cancel = withControlId(new QPushButton(QStringLiteral("取消"), this), IDCANCEL);
     ok->setDefault(true);
     auto* grid = new QGridLayout;
     grid->addWidget(m_prompt, 0, 0);

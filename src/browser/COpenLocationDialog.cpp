@@ -1,5 +1,6 @@
 #include "browser/COpenLocationDialog.h"
 
+#include "framework/ControlId.h"
 #include "framework/DialogRunner.h"
 #include "framework/MessageBoxStyle.h"
 #include "framework/ScriptedAnswer.h"
@@ -13,22 +14,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-template <class W> W* named(W* widget, int id) {
-    widget->setObjectName(QString::number(id));
-    return widget;
-}
-
-} // namespace
-
 COpenLocationDialog::COpenLocationDialog(QWidget* parent, const Options& options)
-    : QDialog(parent), m_combo(named(new QComboBox(this), AddressControl)),
+    : QDialog(parent), m_combo(withControlId(new QComboBox(this), AddressControl)),
       m_newWindowBox(
-          named(new QCheckBox(QStringLiteral("在新窗口打开(&D)"), this), NewWindowControl)),
-      m_mozillaBox(named(new QCheckBox(QStringLiteral("用 Netscape 或 Mozilla打开(&W)"), this),
+          withControlId(new QCheckBox(QStringLiteral("在新窗口打开(&D)"), this), NewWindowControl)),
+      m_mozillaBox(withControlId(new QCheckBox(QStringLiteral("用 Netscape 或 Mozilla打开(&W)"), this),
                          MozillaControl)),
-      m_browse(named(new QPushButton(QStringLiteral("浏览(&B)..."), this), BrowseButton)) {
+      m_browse(withControlId(new QPushButton(QStringLiteral("浏览(&B)..."), this), BrowseButton)) {
     setWindowTitle(QStringLiteral("打开"));
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
@@ -52,8 +44,8 @@ COpenLocationDialog::COpenLocationDialog(QWidget* parent, const Options& options
 
     auto* label = new QLabel(QStringLiteral("打开 Internet 地址或文件(&P)："), this);
     label->setBuddy(m_combo);
-    auto* ok = named(new QPushButton(QStringLiteral("确定"), this), IDOK);
-    auto* cancel = named(new QPushButton(QStringLiteral("取消"), this), IDCANCEL);
+    auto* ok = withControlId(new QPushButton(QStringLiteral("确定"), this), IDOK);
+    auto* cancel = withControlId(new QPushButton(QStringLiteral("取消"), this), IDCANCEL);
     ok->setDefault(true);
     m_browse->setAutoDefault(false);
 
