@@ -4,6 +4,7 @@
 #include "app/CQuorrelin.h"
 #include "browser/BrowserViewRules.h"
 #include "browser/CBrowserView.h"
+#include "browser/COpenLocationDialog.h"
 #include "browser/MozillaDetectCommand.h"
 #include "browser/engine/CWebEngine.h"
 #include "frame/CMainFrame.h"
@@ -18,7 +19,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QInputDialog>
+#include <QComboBox>
 #include <QMimeData>
 
 namespace {
@@ -74,6 +75,8 @@ void CQuorrelin::RegisterNewWindowCommands() {
     map.on(cmd::NewMozillaHome, [this] { OpenNewWindow(1, blankIfEmpty(readIeStartPage())); });
     map.onUpdate(cmd::NewMozillaHome, mozilla);
     map.on(cmd::NewCurrentPage, [this] { OpenNewWindow(0, blankIfEmpty(ActiveAddress())); });
+    map.onUpdate(cmd::NewCurrentPage,
+                 [this](CommandState& state) { state.enable(ActiveView() != nullptr); });
     map.on(cmd::NewMozillaCurrent, [this] { OpenNewWindow(1, blankIfEmpty(ActiveAddress())); });
     map.onUpdate(cmd::NewMozillaCurrent, [this](CommandState& state) {
         state.enable(ActiveView() != nullptr && IsMozillaControlAvailable());
@@ -114,21 +117,26 @@ void CQuorrelin::ToggleWorkOffline() {
         ShowSystemError(platform::ERROR_ACCESS_DENIED, mainFrame_.get());
 }
 
+// The open-location dialog: a new window (of the engine it chose) when it
+// asks for one or none is active, else the active window; the text goes
+// through the quick commands and opens as a command-line address does.
 void CQuorrelin::OpenLocation() {
-    QInputDialog dialog(mainFrame_.get());
-    dialog.setWindowTitle(QStringLiteral("打开"));
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(QStringLiteral("地址:"));
+    COpenLocationDialog::Options options;
+    if (const QComboBox* box = mainFrame_ ? mainFrame_->AddressBox() : nullptr) {
+        for (int i = 0; i < box->count(); ++i)
+            options.addresses << box->itemText(i);
+    }
+    options.autoComplete = settings_.AutoComplete != 0;
+    options.newWindow = settings_.OpenInNewWindow != 0;
+    options.mozillaAvailable = IsMozillaControlAvailable();
+    COpenLocationDialog dialog(mainFrame_.get(), options);
     if (DialogRunner::instance().exec(dialog) != QDialog::Accepted)
         return;
-    const QString text = dialog.textValue().trimmed();
-    if (text.isEmpty())
-        return;
-    CBrowserView* view = ActiveView();
+    CBrowserView* view = dialog.NewWindow() ? nullptr : ActiveView();
     if (!view)
-        view = CreateBrowserWindow(0, true, true);
+        view = CreateBrowserWindow(dialog.UseMozilla() ? 1 : 0, true, true);
     if (view)
-        view->Navigate(Translate(text), CBrowserView::NothingToRemember, true);
+        view->Navigate(Translate(dialog.Address()), CBrowserView::NothingToRemember, true);
 }
 
 // ---------------------------------------------------------------------------

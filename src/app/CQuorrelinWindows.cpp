@@ -5,7 +5,7 @@
 
 #include "addressbar/CAddressBar.h"
 #include "addressbar/CAddressBarCommands.h"
-#include "app/ScriptAddress.h"
+#include "app/ApplicationFeatures.h"
 #include "app/CCheckMessageBox.h"
 #include "app/CDocTemplate.h"
 #include "app/CQuorrelin.h"
@@ -86,6 +86,7 @@ void CQuorrelin::ConnectMainFrame() {
         [this](const QString& subject, const QString& path, const QString& name) {
             return SendMail(SendMailRequest{subject, QString(), path, name});
         });
+    AddApplicationFeatures(*this, *mainFrame_);
 }
 
 void CQuorrelin::FillHistoryMenu(bool forward) {

@@ -10,7 +10,11 @@
 #include "browser/BrowserViewRules.h"
 #include "browser/CBrowserView.h"
 #include "explorerbar/CExplorerBarHost.h"
+#include "frame/CAutoRefreshCommands.h"
 #include "frame/CBandSlot.h"
+#include "frame/CDropDownButtonCommands.h"
+#include "frame/CInternetOptionsCommand.h"
+#include "frame/CPageEditorCommands.h"
 #include "frame/CBusyAnimation.h"
 #include "frame/CClosedWindowsMenu.h"
 #include "frame/CChildFrame.h"
@@ -43,6 +47,7 @@
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 #include "res/images/AppIcons.h"
+#include "system/ProgramLauncher.h"
 #include "quickcommands/CQuickCommandCommands.h"
 #include "res/images/BackgroundTile.h"
 #include "system/CClearHistoryCommand.h"
@@ -353,6 +358,12 @@ void CMainFrame::registerCommands() {
         *this, m_host.Settings(), [this, page] { return page(ActiveView()); },
         [this, page] { return page(m_windows->contextView()); });
     m_quickCommands->Register(commands());
+    AddFeature<CAutoRefreshCommands>(this, [this] { return ActiveView(); },
+                                     [this] { return m_windows->contextView(); });
+    AddFeature<CInternetOptionsCommand>(*this, m_host.Router());
+    AddFeature<CDropDownButtonCommands>(*this);
+    AddFeature<CPageEditorCommands>(*this, ProcessLauncher::instance(),
+                                    [] { return findPageEditors(desktopApplicationFolders()); });
 }
 
 // The standard buttons and the address bar may not both be hidden unless

@@ -1,6 +1,7 @@
 #include "quickcommands/CQuickCommandDialog.h"
 
 #include "app/CCheckMessageBox.h"
+#include "framework/ControlId.h"
 #include "framework/DialogRunner.h"
 #include "quickcommands/PredefinedQuickCommands.h"
 #include "res/MessageFormat.h"
@@ -22,24 +23,19 @@ namespace {
 const char* const kHelpShown = "帮助(&H) <<";
 const char* const kHelpHidden = "帮助(&H) >>";
 
-template <class W> W* named(W* widget, int id) {
-    widget->setObjectName(QString::number(id));
-    return widget;
-}
-
 } // namespace
 
 CQuickCommandDialog::CQuickCommandDialog(QWidget* parent, const QuickCommand& record,
                                          DuplicateCheck duplicate, QString except, int& showHelp)
     : QDialog(parent), m_record(record), m_duplicate(std::move(duplicate)),
       m_except(std::move(except)), m_showHelp(showHelp),
-      m_title(named(new QLineEdit(this), TitleControl)),
-      m_command(named(new QLineEdit(this), CommandControl)),
-      m_type(named(new QComboBox(this), TypeControl)), m_url(named(new QLineEdit(this), UrlControl)),
-      m_predefined(named(new QComboBox(this), PredefinedControl)),
-      m_helpButton(named(new QPushButton(QString::fromUtf8(kHelpShown), this), HelpButton)),
-      m_help(named(new QPlainTextEdit(this), HelpControl)),
-      m_ok(named(new QPushButton(QStringLiteral("确定"), this), IDOK)) {
+      m_title(withControlId(new QLineEdit(this), TitleControl)),
+      m_command(withControlId(new QLineEdit(this), CommandControl)),
+      m_type(withControlId(new QComboBox(this), TypeControl)), m_url(withControlId(new QLineEdit(this), UrlControl)),
+      m_predefined(withControlId(new QComboBox(this), PredefinedControl)),
+      m_helpButton(withControlId(new QPushButton(QString::fromUtf8(kHelpShown), this), HelpButton)),
+      m_help(withControlId(new QPlainTextEdit(this), HelpControl)),
+      m_ok(withControlId(new QPushButton(QStringLiteral("确定"), this), IDOK)) {
     setWindowTitle(QStringLiteral("快速命令"));
     m_help->setPlainText(res::loadString(sid::QuickCommandHelp));
     m_help->setReadOnly(true);
@@ -60,7 +56,7 @@ CQuickCommandDialog::CQuickCommandDialog(QWidget* parent, const QuickCommand& re
     form->addRow(QStringLiteral("类型(&Y)："), m_type);
     form->addRow(QStringLiteral("链接(&L)："), m_url);
 
-    auto* cancel = named(new QPushButton(QStringLiteral("取消"), this), IDCANCEL);
+    auto* cancel = withControlId(new QPushButton(QStringLiteral("取消"), this), IDCANCEL);
     m_ok->setDefault(true);
     m_helpButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;

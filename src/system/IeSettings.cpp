@@ -1,7 +1,10 @@
 #include "system/IeSettings.h"
 
 #include "platform/registry/RegKey.h"
+#include "platform/registry/RegTransaction.h"
 #include "system/RegistryRead.h"
+
+#include <algorithm>
 
 QString readIeStartPage(platform::Registry* registry) {
     return readRegistryString(platform::RegRoot::CurrentUser, QString::fromUtf16(kIeMainKeyPath),
@@ -39,4 +42,34 @@ ProxySettings readProxySettings(platform::Registry* registry) {
     const QString server = key.readString(QStringLiteral("ProxyServer")).value_or(QString());
     splitProxyServer(server, &proxy.host, &proxy.port);
     return proxy;
+}
+
+bool writeIeStartPage(const QString& url, platform::Registry* registry) {
+    const platform::RegKey key = platform::RegKey::create(
+        platform::RegRoot::CurrentUser, QString::fromUtf16(kIeMainKeyPath), nullptr, registry);
+    return key && key.setString(QString::fromUtf16(kIeStartPageValue), url) ==
+                      platform::ERROR_SUCCESS;
+}
+
+bool writeProxySettings(const ProxySettings& proxy, platform::Registry* registry) {
+    platform::RegTransaction transaction(registry);
+    const platform::RegKey key =
+        platform::RegKey::create(platform::RegRoot::CurrentUser,
+                                 QString::fromUtf16(kInternetSettingsKeyPath), nullptr, registry);
+    if (!key)
+        return false;
+    const QString server = proxy.port > 0
+                               ? QStringLiteral("%1:%2").arg(proxy.host).arg(proxy.port)
+                               : proxy.host;
+    if (key.setDword(QStringLiteral("ProxyEnable"), proxy.enabled ? 1 : 0) !=
+            platform::ERROR_SUCCESS ||
+        key.setString(QStringLiteral("ProxyServer"), server) != platform::ERROR_SUCCESS)
+        return false;
+    return transaction.commit() == platform::ERROR_SUCCESS;
+}
+
+bool isUsableProxy(const ProxySettings& proxy) {
+    if (!proxy.enabled || proxy.host.isEmpty())
+        return false;
+    return std::ranges::none_of(proxy.host, [](QChar c) { return c == u':' || c.isSpace(); });
 }

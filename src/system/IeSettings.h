@@ -35,3 +35,17 @@ void splitProxyServer(const QString& server, QString* host, int* port);
 // (split as above) of the Internet settings key. The server is read even
 // while the proxy is off, so an options page can show it.
 ProxySettings readProxySettings(platform::Registry* registry = nullptr);
+
+// Stores the start page ("Start Page" of the Main key). False when the
+// registry refused the write.
+bool writeIeStartPage(const QString& url, platform::Registry* registry = nullptr);
+
+// Stores proxy as "ProxyEnable" (DWORD 0/1) and "ProxyServer" ("host:port",
+// or the host alone when port is 0), both in one transaction. False when
+// the registry refused the write (nothing is changed then).
+bool writeProxySettings(const ProxySettings& proxy, platform::Registry* registry = nullptr);
+
+// Whether the browser engine can use proxy: it is on, and the host is a
+// name or address without blanks or ':' (a value that was only ":port" is
+// kept as the host and names no server). A port of 0 means the usual 80.
+bool isUsableProxy(const ProxySettings& proxy);

@@ -154,13 +154,16 @@ TEST_F(BrowserWindows, ACommandLineAddressKeepsItsTitleMark) {
 
 TEST_F(BrowserWindows, ApplicationCommandsOpenAndDriveWindows) {
     start();
+    // New current page needs a window; one without an address gives a blank one.
+    EXPECT_FALSE(app->Router().isEnabled(cmd::NewCurrentPage));
+    open();
     ASSERT_TRUE(app->Router().execute(cmd::NewCurrentPage));
-    EXPECT_EQ(navigations(views()[0]), QStringList{"Navigate2 about:blank"});
-    engineOf(views()[0]).setLocation("http://here.example/", "Here");
+    EXPECT_EQ(navigations(views()[1]), QStringList{"Navigate2 about:blank"});
+    engineOf(views()[1]).setLocation("http://here.example/", "Here");
     ASSERT_TRUE(app->Router().execute(cmd::NewCurrentPage));
-    EXPECT_EQ(navigations(views()[1]), QStringList{"Navigate2 http://here.example/"});
+    EXPECT_EQ(navigations(views()[2]), QStringList{"Navigate2 http://here.example/"});
     ASSERT_TRUE(app->Router().execute(cmd::WebSite));
-    EXPECT_EQ(navigations(views()[2]),
+    EXPECT_EQ(navigations(views()[3]),
               QStringList{"Navigate2 " + res::loadString(sid::WebSiteAddress)});
 
     for (CBrowserView* view : views())
