@@ -2,6 +2,7 @@
 
 #include "app/CCheckMessageBox.h"
 #include "app/CDocTemplate.h"
+#include "app/RenderingSetup.h"
 #include "app/ClosedWindowEntry.h"
 #include "app/SendMailThreads.h"
 #include "app/SessionKeeper.h"
@@ -187,8 +188,8 @@ bool CQuorrelin::CreateMainFrame() {
         return false;
     }
     // Pages of the web engine will appear in it (tests' stand-in engines
-    // draw nothing).
-    if (!CBrowserView::engineFactory())
+    // draw nothing; pages drawn in software need no OpenGL surface).
+    if (!CBrowserView::engineFactory() && !RenderingInSoftware())
         PrepareForEngineSurface(*mainFrame_);
     router_.setMainFrame(mainFrame_.get());
     ConnectMainFrame();

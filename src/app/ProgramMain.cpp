@@ -2,6 +2,7 @@
 
 #include "app/CQuorrelin.h"
 #include "app/PrintSettings.h"
+#include "app/RenderingSetup.h"
 #include "app/TerminationSignals.h"
 #include "frame/CMainFrame.h"
 
@@ -19,9 +20,9 @@ int programMain(int argc, char** argv) {
             return RunPrintSettings(stdout, stderr);
         }
     }
-    // The web engine shares its rendering contexts between windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));
     QApplication qtApp(argc, argv);
+    FinishRenderingSetup();
     QApplication::setApplicationName(QStringLiteral("Quorrelin"));
     QApplication::setOrganizationName(QStringLiteral("Ovrel"));
 
