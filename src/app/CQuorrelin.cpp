@@ -83,7 +83,7 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
         registryNotice_.Report(platform::Registry::instance().lastFailure());
     ApplyGlobalSilent();
     ParseCommandLine(arguments);
-    if (!settings_.MultipleInstance) {
+    if (!settings_.MultipleInstance && !searchedBeforeStart_) {
         // Search and publish under one lock: of two starts at the same
         // instant one opens the main window and the other hands over to it.
         startLock_ = std::make_unique<platform::InstanceStartLock>();
@@ -120,6 +120,11 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
     connect(idleTimer_, &QTimer::timeout, this, &CQuorrelin::OnIdle);
     idleTimer_->start(kIdleIntervalMs);
     return true;
+}
+
+void CQuorrelin::SearchedBeforeStart(std::unique_ptr<platform::InstanceStartLock> lock) {
+    startLock_ = std::move(lock);
+    searchedBeforeStart_ = true;
 }
 
 bool CQuorrelin::CheckEngineVersion() {
