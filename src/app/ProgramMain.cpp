@@ -3,14 +3,18 @@
 #include "app/CQuorrelin.h"
 #include "app/PrintSettings.h"
 #include "app/RenderingSetup.h"
+#include "app/StartHandOver.h"
+#include "platform/instance/InstanceStartLock.h"
 #include "app/TerminationSignals.h"
 #include "frame/CMainFrame.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 int programMain(int argc, char** argv) {
     // --print-settings runs without any display: it needs no QApplication.
@@ -20,6 +24,14 @@ int programMain(int argc, char** argv) {
             return RunPrintSettings(stdout, stderr);
         }
     }
+    // A start that only hands an address over ends before any window
+    // object, font or graphics driver is loaded.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    StartHandOver handOver(arguments);
+    if (handOver.run())
+        return 0;
     PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));
     QApplication qtApp(argc, argv);
     FinishRenderingSetup();
@@ -27,6 +39,8 @@ int programMain(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Ovrel"));
 
     CQuorrelin application;
+    if (handOver.searched())
+        application.SearchedBeforeStart(handOver.takeLock());
     if (!application.InitInstance(QApplication::arguments().mid(1)))
         return application.handedOver() ? 0 : 1;
     TerminationSignals termination;
@@ -37,5 +51,11 @@ int programMain(int argc, char** argv) {
             QApplication::quit();
     });
     QApplication::exec();
-    return application.ExitInstance();
+    const int code = application.ExitInstance();
+    // What the user keeps is on disk now: settings, session record and the
+    // exit mark. The windows, their page views and the engine go with the
+    // process instead of being taken down one by one, which took longer
+    // than everything before it.
+    std::fflush(nullptr);
+    ::_exit(code);
 }
