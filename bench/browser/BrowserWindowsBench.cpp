@@ -9,11 +9,13 @@
 // windows defaults to 50; with "paced" each window waits for the one before
 // it to complete before it opens (as a user opening windows one by one).
 #include "app/CQuorrelin.h"
+#include "app/RenderingSetup.h"
 #include "app/SettingsPaths.h"
 #include "browser/CBrowserView.h"
 #include "browser/engine/ScriptedEngine.h"
 #include "frame/CMainFrame.h"
 #include "platform/registry/RegKey.h"
+#include "../support/ProcessTreeMemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,59 +30,8 @@
 
 namespace {
 
-struct Memory {
-    qint64 rssKb = 0;
-    qint64 pssKb = 0;
-    int processes = 0;
-};
-
-qint64 parentOf(const QString& pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    // The command name is in parentheses and may hold blanks.
-    const qsizetype close = text.lastIndexOf(')');
-    const QList<QByteArray> fields = text.mid(close + 2).split(' ');
-    return fields.size() > 1 ? fields[1].toLongLong() : -1;
-}
-
-void addRollup(qint64 pid, Memory& memory) {
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return;
-    ++memory.processes;
-    for (const QByteArray& line : rollup.readAll().split('\n')) {
-        const QList<QByteArray> parts = line.simplified().split(' ');
-        if (parts.size() < 2)
-            continue;
-        if (parts[0] == "Rss:")
-            memory.rssKb += parts[1].toLongLong();
-        else if (parts[0] == "Pss:")
-            memory.pssKb += parts[1].toLongLong();
-    }
-}
-
-// This process and every descendant.
-Memory treeMemory() {
-    const qint64 root = QCoreApplication::applicationPid();
-    std::vector<std::pair<qint64, qint64>> all; // pid, parent
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool number = false;
-        const qint64 pid = entry.toLongLong(&number);
-        if (number)
-            all.emplace_back(pid, parentOf(entry));
-    }
-    std::vector<qint64> tree{root};
-    for (std::size_t i = 0; i < tree.size(); ++i)
-        for (const auto& [pid, parent] : all)
-            if (parent == tree[i])
-                tree.push_back(pid);
-    Memory memory;
-    for (qint64 pid : tree)
-        addRollup(pid, memory);
-    return memory;
-}
+using bench::Memory;
+using bench::treeMemory;
 
 bool completed(const CBrowserView* view, const QString& url) {
     return view->Progress() == 100 && !view->IsBusy() && view->CurrentUrl() == url;
@@ -129,8 +80,10 @@ int main(int argc, char** argv) {
     qputenv("QUORRELIN_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
     qputenv("QUORRELIN_SCRIPTED_DIALOGS", "1");
 
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program's own choice of rendering path (--rendering= works here too).
+    PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));
     QApplication qtApp(argc, argv);
+    FinishRenderingSetup();
 
     const QString page = home.path() + "/page.html";
     {
