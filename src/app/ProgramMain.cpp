@@ -16,6 +16,20 @@
 #include <cstring>
 #include <unistd.h>
 
+namespace {
+
+// Ends the process once what the user keeps is on disk: settings, session
+// record and the exit mark. The windows, their page views and the engine go
+// with the process instead of being taken down one by one, which took
+// longer than everything before it.
+[[noreturn]] void EndProcess(CQuorrelin& application) {
+    const int code = application.ExitInstance();
+    std::fflush(nullptr);
+    ::_exit(code);
+}
+
+} // namespace
+
 int programMain(int argc, char** argv) {
     // --print-settings runs without any display: it needs no QApplication.
     for (int i = 1; i < argc; ++i) {
@@ -45,17 +59,14 @@ int programMain(int argc, char** argv) {
         return application.handedOver() ? 0 : 1;
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, [&application] {
-        if (CMainFrame* frame = application.MainFrame())
+        CMainFrame* frame = application.MainFrame();
+        if (frame)
             frame->CloseForSessionEnd();
-        else
-            QApplication::quit();
+        // Leaves at once, before the event loop deletes the closed windows
+        // and their page views one by one.
+        if (!frame || frame->IsClosing())
+            EndProcess(application);
     });
     QApplication::exec();
-    const int code = application.ExitInstance();
-    // What the user keeps is on disk now: settings, session record and the
-    // exit mark. The windows, their page views and the engine go with the
-    // process instead of being taken down one by one, which took longer
-    // than everything before it.
-    std::fflush(nullptr);
-    ::_exit(code);
+    EndProcess(application);
 }

@@ -676,7 +676,11 @@ void CMainFrame::saveLayout() {
 
 void CMainFrame::CloseForSessionEnd() {
     m_sessionEnding = true;
+    // The windows close for the end of the process: nothing is redrawn
+    // while each of them goes and the next one comes forward.
+    setUpdatesEnabled(false);
     close();
+    setUpdatesEnabled(true);
     m_sessionEnding = false;
 }
 
