@@ -15,6 +15,7 @@
 #include "browser/engine/ScriptedEngine.h"
 #include "frame/CMainFrame.h"
 #include "platform/registry/RegKey.h"
+#include "../support/BenchSetup.h"
 #include "../support/ProcessTreeMemory.h"
 
 #include <QApplication>
@@ -69,38 +70,17 @@ void print(const char* label, const Memory& memory) {
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toLocal8Bit());
-    qputenv("QUORRELIN_REGISTRY", (home.path() + "/registry.db").toLocal8Bit());
-    QDir(home.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(home.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("QUORRELIN_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
-    qputenv("QUORRELIN_SCRIPTED_DIALOGS", "1");
+    bench::prepareHome(home);
 
     // The program's own choice of rendering path (--rendering= works here too).
     PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));
     QApplication qtApp(argc, argv);
     FinishRenderingSetup();
 
-    const QString page = home.path() + "/page.html";
-    {
-        QFile file(page);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        QByteArray body = "<html><head><title>Bench page</title></head><body><h1>Bench</h1>";
-        for (int i = 0; i < 200; ++i)
-            body += "<p>Paragraph " + QByteArray::number(i) + " with <a href='#x'>a link</a>.</p>";
-        file.write(body + "</body></html>");
-    }
-    const QString url = QUrl::fromLocalFile(page).toString();
-    const auto key = platform::RegKey::create(platform::RegRoot::CurrentUser,
-                                              QString::fromUtf16(kSettingsKeyPath));
-    for (const char* name : {"DisplaySplash", "CheckDefaultBrowser", "ConfirmExitApp"})
-        key.setDword(QString::fromLatin1(name), 0);
-    key.setDword(QStringLiteral("StartMode"), 4);
+    const QString url = bench::writePage(home.path());
+    if (url.isEmpty())
+        return 1;
+    bench::prepareSettings();
 
     CQuorrelin application;
     if (!application.InitInstance({}))

@@ -11,6 +11,7 @@
 #include "browser/CBrowserView.h"
 #include "frame/CMainFrame.h"
 #include "platform/registry/RegKey.h"
+#include "../support/BenchSetup.h"
 #include "../support/ProcessTreeMemory.h"
 
 #include <QApplication>
@@ -55,46 +56,6 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-void prepareHome(const QTemporaryDir& home) {
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toLocal8Bit());
-    qputenv("QUORRELIN_REGISTRY", (home.path() + "/registry.db").toLocal8Bit());
-    QDir(home.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(home.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("QUORRELIN_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
-    qputenv("QUORRELIN_SCRIPTED_DIALOGS", "1");
-    // WebKitGTK's sandbox cannot start for root.
-    if (geteuid() == 0)
-        qputenv("WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS", "1");
-}
-
-QString writePage(const QString& folder) {
-    const QString path = folder + "/page.html";
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    QByteArray body = "<html><head><title>Bench page</title></head><body><h1>Bench</h1>";
-    for (int i = 0; i < 200; ++i)
-        body += "<p>Paragraph " + QByteArray::number(i) + " with <a href='#x'>a link</a>.</p>";
-    file.write(body + "</body></html>");
-    return QUrl::fromLocalFile(path).toString();
-}
-
-void prepareSettings() {
-    const auto key = platform::RegKey::create(platform::RegRoot::CurrentUser,
-                                              QString::fromUtf16(kSettingsKeyPath));
-    for (const char* name : {"DisplaySplash", "CheckDefaultBrowser", "ConfirmExitApp"})
-        key.setDword(QString::fromLatin1(name), 0);
-    key.setDword(QStringLiteral("StartMode"), 4);
-    platform::RegKey::create(platform::RegRoot::ClassesRoot,
-                             QStringLiteral("CLSID\\{1339B54C-3453-11D2-93B9-000000000000}"
-                                            "\\InprocServer32"))
-        .setString(QString(), QStringLiteral(QUORRELIN_ENGINE_PLUGIN));
-}
-
 struct Kind {
     const char* name;
     std::vector<double> completeMs;
@@ -107,12 +68,16 @@ struct Kind {
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     QTemporaryDir home;
-    prepareHome(home);
+    bench::prepareHome(home);
     PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));
     QApplication qtApp(argc, argv);
     FinishRenderingSetup();
-    const QString url = writePage(home.path());
-    prepareSettings();
+    const QString url = bench::writePage(home.path());
+    bench::prepareSettings();
+    platform::RegKey::create(platform::RegRoot::ClassesRoot,
+                             QStringLiteral("CLSID\\{1339B54C-3453-11D2-93B9-000000000000}"
+                                            "\\InprocServer32"))
+        .setString(QString(), QStringLiteral(QUORRELIN_ENGINE_PLUGIN));
 
     CQuorrelin application;
     if (url.isEmpty() || !application.InitInstance({}))
