@@ -9,11 +9,14 @@
 // windows defaults to 50; with "paced" each window waits for the one before
 // it to complete before it opens (as a user opening windows one by one).
 #include "app/CQuorrelin.h"
+#include "app/RenderingSetup.h"
 #include "app/SettingsPaths.h"
 #include "browser/CBrowserView.h"
 #include "browser/engine/ScriptedEngine.h"
 #include "frame/CMainFrame.h"
 #include "platform/registry/RegKey.h"
+#include "../support/BenchSetup.h"
+#include "../support/ProcessTreeMemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,59 +31,8 @@
 
 namespace {
 
-struct Memory {
-    qint64 rssKb = 0;
-    qint64 pssKb = 0;
-    int processes = 0;
-};
-
-qint64 parentOf(const QString& pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    // The command name is in parentheses and may hold blanks.
-    const qsizetype close = text.lastIndexOf(')');
-    const QList<QByteArray> fields = text.mid(close + 2).split(' ');
-    return fields.size() > 1 ? fields[1].toLongLong() : -1;
-}
-
-void addRollup(qint64 pid, Memory& memory) {
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (!rollup.open(QIODevice::ReadOnly))
-        return;
-    ++memory.processes;
-    for (const QByteArray& line : rollup.readAll().split('\n')) {
-        const QList<QByteArray> parts = line.simplified().split(' ');
-        if (parts.size() < 2)
-            continue;
-        if (parts[0] == "Rss:")
-            memory.rssKb += parts[1].toLongLong();
-        else if (parts[0] == "Pss:")
-            memory.pssKb += parts[1].toLongLong();
-    }
-}
-
-// This process and every descendant.
-Memory treeMemory() {
-    const qint64 root = QCoreApplication::applicationPid();
-    std::vector<std::pair<qint64, qint64>> all; // pid, parent
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool number = false;
-        const qint64 pid = entry.toLongLong(&number);
-        if (number)
-            all.emplace_back(pid, parentOf(entry));
-    }
-    std::vector<qint64> tree{root};
-    for (std::size_t i = 0; i < tree.size(); ++i)
-        for (const auto& [pid, parent] : all)
-            if (parent == tree[i])
-                tree.push_back(pid);
-    Memory memory;
-    for (qint64 pid : tree)
-        addRollup(pid, memory);
-    return memory;
-}
+using bench::Memory;
+using bench::treeMemory;
 
 bool completed(const CBrowserView* view, const QString& url) {
     return view->Progress() == 100 && !view->IsBusy() && view->CurrentUrl() == url;
@@ -118,36 +70,17 @@ void print(const char* label, const Memory& memory) {
 int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (home.path() + "/cache").toLocal8Bit());
-    qputenv("QUORRELIN_REGISTRY", (home.path() + "/registry.db").toLocal8Bit());
-    QDir(home.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(home.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("QUORRELIN_RUNTIME_DIR", (home.path() + "/runtime").toLocal8Bit());
-    qputenv("QUORRELIN_SCRIPTED_DIALOGS", "1");
+    bench::prepareHome(home);
 
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program's own choice of rendering path (--rendering= works here too).
+    PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));
     QApplication qtApp(argc, argv);
+    FinishRenderingSetup();
 
-    const QString page = home.path() + "/page.html";
-    {
-        QFile file(page);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        QByteArray body = "<html><head><title>Bench page</title></head><body><h1>Bench</h1>";
-        for (int i = 0; i < 200; ++i)
-            body += "<p>Paragraph " + QByteArray::number(i) + " with <a href='#x'>a link</a>.</p>";
-        file.write(body + "</body></html>");
-    }
-    const QString url = QUrl::fromLocalFile(page).toString();
-    const auto key = platform::RegKey::create(platform::RegRoot::CurrentUser,
-                                              QString::fromUtf16(kSettingsKeyPath));
-    for (const char* name : {"DisplaySplash", "CheckDefaultBrowser", "ConfirmExitApp"})
-        key.setDword(QString::fromLatin1(name), 0);
-    key.setDword(QStringLiteral("StartMode"), 4);
+    const QString url = bench::writePage(home.path());
+    if (url.isEmpty())
+        return 1;
+    bench::prepareSettings();
 
     CQuorrelin application;
     if (!application.InitInstance({}))

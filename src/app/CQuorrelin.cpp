@@ -2,6 +2,7 @@
 
 #include "app/CCheckMessageBox.h"
 #include "app/CDocTemplate.h"
+#include "app/RenderingSetup.h"
 #include "app/ClosedWindowEntry.h"
 #include "app/SendMailThreads.h"
 #include "app/SessionKeeper.h"
@@ -82,7 +83,7 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
         registryNotice_.Report(platform::Registry::instance().lastFailure());
     ApplyGlobalSilent();
     ParseCommandLine(arguments);
-    if (!settings_.MultipleInstance) {
+    if (!settings_.MultipleInstance && !searchedBeforeStart_) {
         // Search and publish under one lock: of two starts at the same
         // instant one opens the main window and the other hands over to it.
         startLock_ = std::make_unique<platform::InstanceStartLock>();
@@ -119,6 +120,11 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
     connect(idleTimer_, &QTimer::timeout, this, &CQuorrelin::OnIdle);
     idleTimer_->start(kIdleIntervalMs);
     return true;
+}
+
+void CQuorrelin::SearchedBeforeStart(std::unique_ptr<platform::InstanceStartLock> lock) {
+    startLock_ = std::move(lock);
+    searchedBeforeStart_ = true;
 }
 
 bool CQuorrelin::CheckEngineVersion() {
@@ -187,8 +193,8 @@ bool CQuorrelin::CreateMainFrame() {
         return false;
     }
     // Pages of the web engine will appear in it (tests' stand-in engines
-    // draw nothing).
-    if (!CBrowserView::engineFactory())
+    // draw nothing; pages drawn in software need no OpenGL surface).
+    if (!CBrowserView::engineFactory() && !RenderingInSoftware())
         PrepareForEngineSurface(*mainFrame_);
     router_.setMainFrame(mainFrame_.get());
     ConnectMainFrame();

@@ -75,6 +75,9 @@ public:
     // instance took the address, the engine is too old, or the main window
     // could not be made); handedOver() tells the first case.
     bool InitInstance(const QStringList& arguments);
+    // Tells InitInstance that the process already looked for a running
+    // instance and holds lock (see StartHandOver): it does not look again.
+    void SearchedBeforeStart(std::unique_ptr<platform::InstanceStartLock> lock);
     // Saves the settings and marks the session as ended normally. Returns
     // the process exit code.
     int ExitInstance();
@@ -224,6 +227,7 @@ private:
     // Held from the search for a running instance until this instance's
     // socket answers (see InstanceStartLock).
     std::unique_ptr<platform::InstanceStartLock> startLock_;
+    bool searchedBeforeStart_ = false;
     // The offline state seen at the previous idle pass; unset before the first.
     std::optional<bool> lastOffline_;
 };

@@ -3,14 +3,33 @@
 #include "app/CQuorrelin.h"
 #include "app/DisplayPlatform.h"
 #include "app/PrintSettings.h"
+#include "app/RenderingSetup.h"
+#include "app/StartHandOver.h"
+#include "platform/instance/InstanceStartLock.h"
 #include "app/TerminationSignals.h"
 #include "frame/CMainFrame.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// Ends the process once what the user keeps is on disk: settings, session
+// record and the exit mark. The windows, their page views and the engine go
+// with the process instead of being taken down one by one, which took
+// longer than everything before it.
+[[noreturn]] void EndProcess(CQuorrelin& application) {
+    const int code = application.ExitInstance();
+    std::fflush(nullptr);
+    ::_exit(code);
+}
+
+} // namespace
 
 int programMain(int argc, char** argv) {
     // --print-settings runs without any display: it needs no QApplication.
@@ -20,23 +39,36 @@ int programMain(int argc, char** argv) {
             return RunPrintSettings(stdout, stderr);
         }
     }
+    // A start that only hands an address over ends before any window
+    // object, font or graphics driver is loaded.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    StartHandOver handOver(arguments);
+    if (handOver.run())
+        return 0;
     ApplyDisplayPlatformChoice();
-    // The web engine shares its rendering contexts between windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));
     QApplication qtApp(argc, argv);
+    FinishRenderingSetup();
     QApplication::setApplicationName(QStringLiteral("Quorrelin"));
     QApplication::setOrganizationName(QStringLiteral("Ovrel"));
 
     CQuorrelin application;
+    if (handOver.searched())
+        application.SearchedBeforeStart(handOver.takeLock());
     if (!application.InitInstance(QApplication::arguments().mid(1)))
         return application.handedOver() ? 0 : 1;
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, [&application] {
-        if (CMainFrame* frame = application.MainFrame())
+        CMainFrame* frame = application.MainFrame();
+        if (frame)
             frame->CloseForSessionEnd();
-        else
-            QApplication::quit();
+        // Leaves at once, before the event loop deletes the closed windows
+        // and their page views one by one.
+        if (!frame || frame->IsClosing())
+            EndProcess(application);
     });
     QApplication::exec();
-    return application.ExitInstance();
+    EndProcess(application);
 }

@@ -72,6 +72,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -603,19 +604,19 @@ bool CMainFrame::StartInstanceServer(platform::InstanceId mainWindowId, const QS
         return m_pendingAddress.isEmpty() ? 0 : 1;
     });
     m_instanceServer->setNavigateHandler([this](quint64, quint64) -> quint64 {
-        handleNavigate();
+        // Answered before the window opens: the starting process can end.
+        QMetaObject::invokeMethod(
+            this, [this, address = std::exchange(m_pendingAddress, {})] { handleNavigate(address); },
+            Qt::QueuedConnection);
         return 1;
     });
     return folder.isEmpty() ? m_instanceServer->listen(error)
                             : m_instanceServer->listen(folder, error);
 }
 
-void CMainFrame::handleNavigate() {
-    if (!m_pendingAddress.isEmpty()) {
-        const QString address = m_pendingAddress;
-        m_pendingAddress.clear();
+void CMainFrame::handleNavigate(const QString& address) {
+    if (!address.isEmpty())
         m_host.OpenHandedOverAddress(address);
-    }
     showHandedOver();
 }
 
@@ -690,7 +691,11 @@ void CMainFrame::saveLayout() {
 
 void CMainFrame::CloseForSessionEnd() {
     m_sessionEnding = true;
+    // The windows close for the end of the process: nothing is redrawn
+    // while each of them goes and the next one comes forward.
+    setUpdatesEnabled(false);
     close();
+    setUpdatesEnabled(true);
     m_sessionEnding = false;
 }
 

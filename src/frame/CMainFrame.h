@@ -248,7 +248,7 @@ private:
 
     bool confirmExit();
     void saveLayout();
-    void handleNavigate();
+    void handleNavigate(const QString& address);
     void showHandedOver();
     void keepWindowBarBand(bool minimized);
     void fitStretchingBands();

@@ -16,8 +16,15 @@ namespace {
 constexpr int kPreviewWaitMilliseconds = 30000;
 } // namespace
 
-EnginePrinter::EnginePrinter(QObject* parent)
-    : QObject(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+EnginePrinter::EnginePrinter(QObject* parent) : QObject(parent) {}
+
+QPrinter& EnginePrinter::printer() {
+    // Made on first use: a printer asks the print system for its queues,
+    // which every window would otherwise pay for when it opens.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
 
 EnginePrinter::~EnginePrinter() {
     // A print still running draws into m_printer: let it end first.
@@ -37,7 +44,7 @@ bool EnginePrinter::printing() const {
 bool EnginePrinter::print(QWebEngineView* view) {
     if (!view || printing())
         return false;
-    QPrintDialog dialog(m_printer.get(), view);
+    QPrintDialog dialog(&printer(), view);
     if (DialogRunner::instance().exec(dialog) != QDialog::Accepted)
         return false;
     m_printing = true;
@@ -50,7 +57,7 @@ bool EnginePrinter::print(QWebEngineView* view) {
             emit printDone(success);
         },
         Qt::SingleShotConnection);
-    view->print(m_printer.get());
+    view->print(&printer());
     return true;
 }
 
@@ -74,7 +81,7 @@ bool EnginePrinter::printAndWait(QWebEngineView* view, QPrinter* printer) {
 bool EnginePrinter::preview(QWebEngineView* view) {
     if (!view || printing())
         return false;
-    QPrintPreviewDialog dialog(m_printer.get(), view);
+    QPrintPreviewDialog dialog(&printer(), view);
     QPointer<QWebEngineView> target(view);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, target](QPrinter* printer) {
         if (!target)
@@ -90,6 +97,6 @@ bool EnginePrinter::preview(QWebEngineView* view) {
 }
 
 bool EnginePrinter::pageSetup(QWidget* parent) {
-    QPageSetupDialog dialog(m_printer.get(), parent);
+    QPageSetupDialog dialog(&printer(), parent);
     return DialogRunner::instance().exec(dialog) == QDialog::Accepted;
 }

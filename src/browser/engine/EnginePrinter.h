@@ -29,7 +29,9 @@ public:
 
     // Whether a print of a page still alive runs.
     bool printing() const;
-    QPrinter& printer() { return *m_printer; }
+    // The printer shared by prints, previews and page set-up; made when
+    // first asked for.
+    QPrinter& printer();
 
 signals:
     // A background print ended.
@@ -39,7 +41,7 @@ private:
     // Prints into printer and waits (bounded) until the page is drawn.
     bool printAndWait(QWebEngineView* view, QPrinter* printer);
 
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_printer; // null until printing is asked for
     QPointer<QWebEngineView> m_printingView;
     bool m_printing = false;
 };

@@ -111,6 +111,9 @@ void InstanceConnection::dispatchRequest() {
         return;
     }
     socket_->write(instancewire::resultReply(result));
+    // Out now, not on the next turn of the event loop: the handler may have
+    // queued work that would hold the asking process up.
+    socket_->flush();
     // The reply is tiny; the time-out only guards against a peer that never
     // lets the connection close.
     deadline_.start();
