@@ -9,16 +9,19 @@
 #include "app/SettingsPaths.h"
 #include "browser/BrowserViewRules.h"
 #include "browser/CBrowserView.h"
+#include "frame/CAlwaysOnTop.h"
 #include "frame/CBandSlot.h"
 #include "frame/CBusyAnimation.h"
 #include "frame/CClosedWindowsMenu.h"
 #include "frame/CChildFrame.h"
 #include "frame/CCustomizeToolbarDialog.h"
 #include "frame/CFavoritesAndLinkGroups.h"
+#include "frame/CFullScreen.h"
 #include "frame/CLinkBar.h"
 #include "frame/CReBarArea.h"
 #include "frame/CSettingsApplier.h"
 #include "frame/CStandardToolBar.h"
+#include "frame/CSystemTray.h"
 #include "frame/CWindowBar.h"
 #include "frame/CWindowManager.h"
 #include "frame/WindowBarLayout.h"
@@ -191,6 +194,9 @@ bool CMainFrame::Create() {
     SetOfflineIndication(m_host.IsOffline());
     m_windows->attach();
     m_closedWindows->attach();
+    AddFeature<CSystemTray>(*this, m_host);
+    AddFeature<CAlwaysOnTop>(*this, m_host.Settings());
+    AddFeature<CFullScreen>(*this);
     m_created = true;
     return true;
 }

@@ -133,5 +133,7 @@ inline constexpr unsigned RegistryUnusable = 51767;       // %reason%
 inline constexpr unsigned PopupBlockedNotice = 51900;
 inline constexpr unsigned CannotOpenAddressTitle = 51901;
 inline constexpr unsigned CannotOpenAddressPage = 51902; // %address%
+// The window was minimised normally: the desktop has no notification area.
+inline constexpr unsigned NoNotificationArea = 51910;
 
 } // namespace sid

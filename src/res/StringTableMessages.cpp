@@ -148,6 +148,8 @@ constexpr StringEntry kMessages[] = {
     {51900, "已阻止本页打开的弹出窗口（选项中的“关闭弹出窗口”）"},
     {51901, "无法打开该地址"},
     {51902, "Quorrelin 无法打开 \"%address%\"：这不是一个有效的网址。请在地址栏中改正后重试。"},
+    // Addition: minimising to the tray on a desktop without one.
+    {51910, "桌面没有系统托盘：Quorrelin 已照常最小化到任务栏。"},
 };
 
 } // namespace
