@@ -12,15 +12,19 @@
 #include "res/images/AppIcons.h"
 
 #include <QEvent>
-#include <QLabel>
+#include <QStatusBar>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
 // The tip is at most 63 characters (the record's 64 with its end).
 constexpr int kMaxTipLength = 63;
+// How long the status bar says why the window was not hidden.
+constexpr int kNoticeMs = 20000;
 
 ITrayIcon::Factory& iconFactory() {
     static ITrayIcon::Factory factory;
@@ -78,8 +82,9 @@ void CSystemTray::hideToTray() {
         return;
     if (!m_icon->IsAvailable()) {
         // Hidden with no icon there would be no way back: it stays an
-        // ordinary minimised window, and the status bar tells why.
-        m_frame.StatusPane()->setText(res::loadString(sid::NoNotificationArea));
+        // ordinary minimised window, and the status bar tells why once the
+        // window is back.
+        m_noticePending = true;
         return;
     }
     if (!m_menu)
@@ -107,6 +112,9 @@ bool CSystemTray::eventFilter(QObject* watched, QEvent* event) {
         } else {
             m_closingFromTray = false;
             leaveTray();
+            if (std::exchange(m_noticePending, false))
+                m_frame.statusBar()->showMessage(res::loadString(sid::NoNotificationArea),
+                                                 kNoticeMs);
         }
         break;
     case QEvent::Close:

@@ -15,8 +15,8 @@ class QMenu;
 // minimised main window is hidden behind an icon; a left click on it (or
 // 33809 from its menu 206) brings the window back as it was before, 33810
 // closes it the normal way (with the exit question). A desktop without a
-// notification area keeps the window minimised normally and says so in the
-// status bar, so the window can never be lost. Commands: 33808 (the
+// notification area keeps the window minimised normally and, once it is
+// restored, says why in the status bar, so the window can never be lost. Commands: 33808 (the
 // setting), 33809, 33810.
 //
 // Watches the frame's events; the frame owns it and outlives it.
@@ -50,4 +50,6 @@ private:
     // minimised one until it is next restored, whatever the exit answer.
     bool m_closingFromTray = false;
     bool m_hiding = false;
+    // Minimised without a notification area; told when the window is back.
+    bool m_noticePending = false;
 };

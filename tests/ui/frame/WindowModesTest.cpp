@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QStatusBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -136,10 +137,11 @@ TEST_F(WindowModesTest, WithoutANotificationAreaTheWindowIsMinimisedNormallyAndS
     EXPECT_EQ(tray.adds, 0);
     EXPECT_TRUE(frame->isVisible()) << "never hidden with no way back";
     EXPECT_TRUE(frame->isMinimized());
-    EXPECT_EQ(frame->StatusPane()->text(), res::loadString(sid::NoNotificationArea));
+    frame->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(frame->statusBar()->currentMessage(), res::loadString(sid::NoNotificationArea));
 
     // A notification area that appears later is used at the next minimise.
-    frame->showNormal();
     tray.available = true;
     minimise();
     EXPECT_TRUE(tray.added);
