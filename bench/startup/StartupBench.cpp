@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
         QProcess program;
         program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.setProgram(QStringLiteral(QUORRELIN_PROGRAM));
         if (compareSplash)
             program.setArguments({writePage(dir.path())});
@@ -100,6 +101,10 @@ int main(int argc, char** argv) {
         while (!windowVisible(program.processId(), compareSplash) && timer.elapsed() < 30000)
             QThread::msleep(2);
         (splash ? splashStartup : startup).push_back(timer.nsecsElapsed() / 1e6);
+        if (program.state() == QProcess::NotRunning)
+            std::printf("run %d: the program ended before its window was seen (status %d, "
+                        "code %d)\n",
+                        run + 1, int(program.exitStatus()), program.exitCode());
         timer.restart();
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         program.waitForFinished(30000);
