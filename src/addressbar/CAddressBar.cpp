@@ -116,6 +116,16 @@ bool CAddressBar::ClearAddressList() {
     if (ask && !CCheckMessageBox::Confirm(window(), sid::ConfirmClearAddresses,
                                           settings.ConfirmClearAddress))
         return false;
+    if (!ClearTypedAddresses())
+        return false;
+    if (!ask) {
+        CCheckMessageBox done(window(), sid::AddressesCleared, MB_OK | MB_ICONINFORMATION);
+        done.DoModal();
+    }
+    return true;
+}
+
+bool CAddressBar::ClearTypedAddresses() {
     const platform::RegError error = m_combo->ClearTypedUrls();
     SetAddressText(m_owner.ActivePageAddress());
     if (error != platform::ERROR_SUCCESS) {
@@ -124,10 +134,6 @@ bool CAddressBar::ClearAddressList() {
         if (IErrorReporter* reporter = m_owner.AddressBarErrorReporter())
             reporter->ShowSystemError(error);
         return false;
-    }
-    if (!ask) {
-        CCheckMessageBox done(window(), sid::AddressesCleared, MB_OK | MB_ICONINFORMATION);
-        done.DoModal();
     }
     return true;
 }

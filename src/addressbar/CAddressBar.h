@@ -52,6 +52,9 @@ public:
     // deletes the history, shows the active page's address again, and says
     // it is done when it did not ask. Returns whether it cleared.
     bool ClearAddressList();
+    // Deletes the history without asking and shows the active page's
+    // address again. False (the error reported) when the registry kept it.
+    bool ClearTypedAddresses();
 
     // Completion while typing (the AutoComplete option).
     void SetAutoComplete(bool on);

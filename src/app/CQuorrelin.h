@@ -163,6 +163,8 @@ public:
 
     // IBrowserViewHost
     CBrowserView* ActiveView() const override;
+    // Records the visit in the process's visit history.
+    void RecordVisit(const QString& url, const QString& title) override;
     std::vector<CBrowserView*> AllViews() const override;
     void SetAddressText(const QString& text, bool navigationStart) override;
     void AddToAddressList(const QString& url) override;

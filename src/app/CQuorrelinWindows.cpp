@@ -29,6 +29,7 @@
 #include "res/StringIds.h"
 #include "res/StringTable.h"
 #include "res/images/AppIcons.h"
+#include "system/VisitHistory.h"
 
 #include <QLabel>
 #include <QMdiArea>
@@ -263,4 +264,8 @@ void CQuorrelin::NavigateFromAddressBar(const QString& address, bool remember, b
         view->Navigate(address,
                        remember ? CBrowserView::RememberNextUrl : CBrowserView::NothingToRemember,
                        false);
+}
+
+void CQuorrelin::RecordVisit(const QString& url, const QString& title) {
+    SharedVisitHistory().Record(url, title);
 }

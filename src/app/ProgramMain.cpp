@@ -1,6 +1,7 @@
 #include "app/ProgramMain.h"
 
 #include "app/CQuorrelin.h"
+#include "app/DisplayPlatform.h"
 #include "app/PrintSettings.h"
 #include "app/TerminationSignals.h"
 #include "frame/CMainFrame.h"
@@ -19,6 +20,7 @@ int programMain(int argc, char** argv) {
             return RunPrintSettings(stdout, stderr);
         }
     }
+    ApplyDisplayPlatformChoice();
     // The web engine shares its rendering contexts between windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication qtApp(argc, argv);

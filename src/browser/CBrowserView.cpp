@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+
 namespace {
 
 // The interval bounds of auto refresh, in seconds.
@@ -308,6 +309,13 @@ void CBrowserView::DocumentComplete(const QString& url) {
         ApplyTitleChange(title, historyTitle);
     currentUrl_ = url;
     SetTabProgress(tabProgress);
+    // A failed navigation ends with NavigateError right after this event:
+    // the visit is recorded once the engine's events have been handled.
+    const std::uint64_t visit = ++lastVisit_;
+    QTimer::singleShot(0, this, [this, visit, url, pageTitle = PageTitle()] {
+        if (visit != failedVisit_)
+            host_.RecordVisit(url, pageTitle);
+    });
 }
 
 void CBrowserView::TitleChange(const QString& title) {
@@ -374,6 +382,7 @@ void CBrowserView::NewWindow2(IBrowserEngine** newWindow, bool* cancel) {
 // back into the address box, ready to be corrected, and is never kept as a
 // typed address.
 void CBrowserView::NavigateError(const QString& url) {
+    failedVisit_ = lastVisit_;
     if (firstUrlState_ == UrlRemembered)
         firstUrlState_ = NothingToRemember;
     if (IsActive())

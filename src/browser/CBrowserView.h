@@ -216,6 +216,10 @@ private:
     int firstUrlState_ = NothingToRemember;
     QString firstUrl_;
     bool busy_ = false;
+    // Completed navigations, counted; the last one that ended in an error
+    // is not recorded as a visit.
+    std::uint64_t lastVisit_ = 0;
+    std::uint64_t failedVisit_ = 0;
     int progress_ = 0;
     bool forwardEnabled_ = false;
     bool backEnabled_ = false;

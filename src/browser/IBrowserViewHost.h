@@ -35,6 +35,12 @@ public:
     // The address box takes back the address of a failed navigation, with
     // the keyboard focus and the text selected, ready to be corrected.
     virtual void ShowFailedAddress(const QString& address) = 0;
+    // A top-level navigation completed at url with title: a visit for the
+    // history.
+    virtual void RecordVisit(const QString& url, const QString& title) {
+        (void)url;
+        (void)title;
+    }
     // Builds the main window's caption anew from the active window.
     virtual void RefreshFrameTitle() = 0;
     // The window bar's tabs; null while there is no main window.

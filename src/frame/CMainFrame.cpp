@@ -9,6 +9,7 @@
 #include "app/SettingsPaths.h"
 #include "browser/BrowserViewRules.h"
 #include "browser/CBrowserView.h"
+#include "explorerbar/CExplorerBarHost.h"
 #include "frame/CAlwaysOnTop.h"
 #include "frame/CBandSlot.h"
 #include "frame/CBusyAnimation.h"
@@ -47,6 +48,7 @@
 #include "res/images/AppIcons.h"
 #include "quickcommands/CQuickCommandCommands.h"
 #include "res/images/BackgroundTile.h"
+#include "system/CClearHistoryCommand.h"
 #include "system/ShellFolders.h"
 
 #include <QApplication>
@@ -194,6 +196,8 @@ bool CMainFrame::Create() {
     SetOfflineIndication(m_host.IsOffline());
     m_windows->attach();
     m_closedWindows->attach();
+    AddFeature<CExplorerBarHost>(*this, m_host);
+    AddFeature<CClearHistoryCommand>(*this, m_host);
     AddFeature<CSystemTray>(*this, m_host);
     AddFeature<CAlwaysOnTop>(*this, m_host.Settings());
     AddFeature<CFullScreen>(*this);

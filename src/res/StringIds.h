@@ -133,7 +133,14 @@ inline constexpr unsigned RegistryUnusable = 51767;       // %reason%
 inline constexpr unsigned PopupBlockedNotice = 51900;
 inline constexpr unsigned CannotOpenAddressTitle = 51901;
 inline constexpr unsigned CannotOpenAddressPage = 51902; // %address%
+// A page's download: the save dialog's caption, and a download that failed.
+inline constexpr unsigned DownloadSaveCaption = 51910;
+inline constexpr unsigned DownloadFailed = 51911; // %file%, %reason%
+// The print preview of a page of the second engine: caption and print button.
+inline constexpr unsigned PrintPreviewCaption = 51912;
+inline constexpr unsigned PrintPreviewPrint = 51913;
+inline constexpr unsigned PrintPreviewClose = 51914;
 // The window was minimised normally: the desktop has no notification area.
-inline constexpr unsigned NoNotificationArea = 51910;
+inline constexpr unsigned NoNotificationArea = 51920;
 
 } // namespace sid

@@ -148,8 +148,13 @@ constexpr StringEntry kMessages[] = {
     {51900, "已阻止本页打开的弹出窗口（选项中的“关闭弹出窗口”）"},
     {51901, "无法打开该地址"},
     {51902, "Quorrelin 无法打开 \"%address%\"：这不是一个有效的网址。请在地址栏中改正后重试。"},
+    {51910, "文件下载"},
+    {51911, "无法下载 \"%file%\"：%reason%"},
+    {51912, "打印预览"},
+    {51913, "打印(&P)..."},
+    {51914, "关闭(&C)"},
     // Addition: minimising to the tray on a desktop without one.
-    {51910, "桌面没有系统托盘：Quorrelin 已照常最小化到任务栏。"},
+    {51920, "桌面没有系统托盘：Quorrelin 已照常最小化到任务栏。"},
 };
 
 } // namespace

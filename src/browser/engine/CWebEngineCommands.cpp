@@ -1,6 +1,7 @@
 // The commands of CWebEngine: ExecWB, QueryStatusWB, the browser commands,
 // saving the page and file downloads.
 #include "browser/engine/CWebEngine.h"
+#include "browser/engine/EngineDownloads.h"
 
 #include "browser/engine/EngineDialogs.h"
 #include "browser/engine/EnginePrinter.h"
@@ -41,15 +42,6 @@ QWebEngineDownloadRequest::SavePageFormat formatForPath(const QString& path) {
 
 // A file name made from a page title: characters no file name may carry
 // become '_'; an empty title gives "untitled".
-QString fileNameFromTitle(const QString& title) {
-    QString name = title.trimmed().left(100);
-    for (QChar& c : name) {
-        if (c < QChar(32) || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = QLatin1Char('_');
-    }
-    return name.isEmpty() ? QStringLiteral("untitled") : name;
-}
-
 } // namespace
 
 int CWebEngine::QueryStatusWB(int command) {
@@ -140,7 +132,8 @@ bool CWebEngine::ExecBrowserCommand(int command) {
 
 QString CWebEngine::suggestedFileName() const {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(fileNameFromTitle(LocationName()) + QStringLiteral(".htm"));
+    return QDir(folder).filePath(enginedownloads::fileNameFromTitle(LocationName()) +
+                                 QStringLiteral(".htm"));
 }
 
 bool CWebEngine::saveAs() {
@@ -258,14 +251,11 @@ void CWebEngine::onDownloadRequested(QWebEngineDownloadRequest* download) {
     if (!m_page || download->page() != m_page || download->isSavePageDownload() ||
         download->state() != QWebEngineDownloadRequest::DownloadRequested)
         return;
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.parent = dialogParent();
-    request.caption = QStringLiteral("文件下载");
-    request.directory = QDir(download->downloadDirectory()).filePath(download->downloadFileName());
     std::optional<QString> path;
     QPointer<QWebEngineDownloadRequest> guard(download);
-    if (!guarded([&] { path = DialogRunner::instance().chooseFile(request); }))
+    if (!guarded([&] {
+            path = enginedownloads::choosePath(dialogParent(), download->downloadFileName());
+        }))
         return;
     if (!guard)
         return;
@@ -278,8 +268,16 @@ void CWebEngine::onDownloadRequested(QWebEngineDownloadRequest* download) {
     download->setDownloadFileName(target.fileName());
     download->accept();
     connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, guard] {
-        if (guard && guard->isFinished())
-            raise([](IBrowserEngineEvents& e) { e.DownloadComplete(); });
+        if (!guard || !guard->isFinished())
+            return;
+        if (guard->state() == QWebEngineDownloadRequest::DownloadInterrupted && !guarded([&] {
+                enginedownloads::reportFailure(
+                    dialogParent(),
+                    QDir(guard->downloadDirectory()).filePath(guard->downloadFileName()),
+                    guard->interruptReasonString());
+            }))
+            return;
+        raise([](IBrowserEngineEvents& e) { e.DownloadComplete(); });
     });
     raise([](IBrowserEngineEvents& e) { e.DownloadBegin(); });
 }

@@ -4,6 +4,8 @@
 #include "browser/engine/EngineDialogs.h"
 #include "browser/engine/EnginePlugin.h"
 #include "browser/engine/EngineZoom.h"
+#include "browser/engine/ForeignWindowEmbedder.h"
+#include "browser/engine/WebKitPrinter.h"
 #include "platform/os/OfflineState.h"
 #include "platform/registry/RegTypes.h"
 #include "system/IeSettings.h"
@@ -55,18 +57,16 @@ protected:
 };
 
 CWebKitEngine::CWebKitEngine(const EnginePlugin& plugin, QWidget* parent)
-    : m_plugin(plugin), m_holder(new Holder(parent)) {}
+    : m_plugin(plugin), m_holder(new Holder(parent)), m_printer(std::make_unique<WebKitPrinter>()) {
+}
 
 CWebKitEngine::~CWebKitEngine() {
     m_events = nullptr;
     m_alive.reset();
     // The page's window goes back to the screen's root first: destroying
-    // the container would destroy it with its own window.
-    if (m_window) {
-        m_window->setVisible(false);
-        m_window->setParent(nullptr);
-    }
-    delete m_container.data();
+    // the window it lies in would destroy it with that window.
+    delete m_embedder.data();
+    delete m_window.data();
     if (m_page) {
         m_page->SetEvents(nullptr);
         m_page->Destroy();
@@ -84,10 +84,7 @@ engineplugin::IPage* CWebKitEngine::ensurePage(engineplugin::IPage* related) {
     m_page->SetEvents(this);
     applyContent();
     m_window = QWindow::fromWinId(static_cast<WId>(m_page->WindowId()));
-    m_container = QWidget::createWindowContainer(m_window, m_holder);
-    m_container->setFocusPolicy(Qt::StrongFocus);
-    m_holder->layout()->addWidget(m_container);
-    m_holder->setFocusProxy(m_container);
+    m_embedder = new ForeignWindowEmbedder(m_holder, m_window);
     return m_page;
 }
 
@@ -324,8 +321,8 @@ bool CWebKitEngine::ButtonPressed(int x, int y, int button, bool onContent) {
     Holder* holder = m_holder.data();
     if (!holder)
         return false;
-    if (m_container && !m_container->hasFocus())
-        m_container->setFocus(Qt::MouseFocusReason);
+    if (!holder->hasFocus())
+        holder->setFocus(Qt::MouseFocusReason);
     const Qt::MouseButton which = button == 1   ? Qt::LeftButton
                                   : button == 2 ? Qt::MiddleButton
                                   : button == 3 ? Qt::RightButton
@@ -342,8 +339,7 @@ bool CWebKitEngine::ButtonPressed(int x, int y, int button, bool onContent) {
 }
 
 bool CWebKitEngine::ScriptDialog(int kind, const char* message, const char* defaultText,
-                                 void (*setText)(void* context, const char* text),
-                                 void* context) {
+                                 void (*setText)(void* context, const char* text), void* context) {
     if (CWebEngine::GlobalSilent())
         return false;
     const QString text = QString::fromUtf8(message);
@@ -389,8 +385,7 @@ void CWebKitEngine::SetDownloadControl(std::uint32_t flags, bool refresh) {
 }
 
 bool CWebKitEngine::ElementAtPoint(QPoint point) {
-    if (!m_page || !m_holder || point.x() < 0 || point.y() < 0 ||
-        !m_holder->rect().contains(point))
+    if (!m_page || !m_holder || point.x() < 0 || point.y() < 0 || !m_holder->rect().contains(point))
         return false;
     return point != m_pressPoint || m_pressOnContent;
 }

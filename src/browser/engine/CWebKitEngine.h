@@ -10,6 +10,8 @@
 #include <optional>
 
 class EnginePlugin;
+class ForeignWindowEmbedder;
+class WebKitPrinter;
 class QVBoxLayout;
 class QWidget;
 class QWindow;
@@ -43,6 +45,9 @@ public:
     QString UserAgent() const;
     // Runs script in the page (tests, and clicks on elements).
     void RunScript(const QString& script);
+    // Prints the page into the PDF file path with the page set-up chosen
+    // and waits (bounded) until it is written; false on failure.
+    bool PrintToPdf(const QString& path);
 
     // --- IBrowserEngine ---
     QWidget* Widget() override;
@@ -109,14 +114,19 @@ private:
     bool ButtonPressed(int x, int y, int button, bool onContent) override;
     bool ScriptDialog(int kind, const char* message, const char* defaultText,
                       void (*setText)(void* context, const char* text), void* context) override;
+    bool ChooseDownloadPath(const char* suggestedName, const char* url,
+                            void (*setText)(void* context, const char* text),
+                            void* context) override;
+    void DownloadFinished(const char* path, const char* error) override;
 
     const EnginePlugin& m_plugin;
     engineplugin::IPage* m_page = nullptr;
     QPointer<Holder> m_holder;
-    QPointer<QWidget> m_container;
-    QPointer<QWindow> m_window; // the page's window inside m_container
+    QPointer<ForeignWindowEmbedder> m_embedder; // shows m_window over m_holder
+    QPointer<QWindow> m_window;                 // the page's window inside m_container
     IBrowserEngineEvents* m_events = nullptr;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+    std::unique_ptr<WebKitPrinter> m_printer;
 
     bool m_loading = false;
     int m_loadNumber = 0; // counts the loads started
@@ -128,7 +138,7 @@ private:
     // address already shows its target, which is no navigation inside the
     // page.
     bool m_expectingLoad = false;
-    QString m_reportedUrl; // last address reported by NavigateComplete2
+    QString m_reportedUrl;   // last address reported by NavigateComplete2
     QString m_reportedTitle; // last title reported by TitleChange
 
     bool m_offline = false;

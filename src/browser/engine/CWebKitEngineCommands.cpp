@@ -3,15 +3,16 @@
 #include "browser/engine/CWebKitEngine.h"
 
 #include "browser/engine/EngineDialogs.h"
+#include "browser/engine/EngineDownloads.h"
 #include "browser/engine/EngineZoom.h"
+#include "browser/engine/WebKitPrinter.h"
 #include "framework/DialogRunner.h"
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -46,15 +47,6 @@ bool writeFile(const QString& path, const QByteArray& data) {
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
 }
 
-QString fileNameFromTitle(const QString& title) {
-    QString name = title.trimmed().left(100);
-    for (QChar& c : name) {
-        if (c < QChar(32) || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = QLatin1Char('_');
-    }
-    return name.isEmpty() ? QStringLiteral("untitled") : name;
-}
-
 } // namespace
 
 int CWebKitEngine::QueryStatusWB(int command) {
@@ -69,11 +61,9 @@ int CWebKitEngine::QueryStatusWB(int command) {
     case olecmd::SaveAs:
     case olecmd::Properties:
     case olecmd::Zoom:
-        return kOn;
     case olecmd::PrintPreview:
     case olecmd::PageSetup:
-        // The engine prints with the print dialog's choices only.
-        return olecmd::Supported;
+        return kOn;
     default:
         return 0;
     }
@@ -103,6 +93,14 @@ bool CWebKitEngine::ExecWB(int command, int argument) {
         return true;
     case olecmd::Print:
         return print();
+    case olecmd::PrintPreview: {
+        bool shown = false;
+        return guarded([&] { shown = m_printer->preview(dialogParent(), *m_page); }) && shown;
+    }
+    case olecmd::PageSetup: {
+        bool accepted = false;
+        return guarded([&] { accepted = m_printer->pageSetup(dialogParent()); }) && accepted;
+    }
     case olecmd::SaveAs:
         return saveAs();
     case olecmd::Properties:
@@ -151,16 +149,34 @@ bool CWebKitEngine::SavePage(const QString& path) {
 }
 
 bool CWebKitEngine::print() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, dialogParent());
-    int result = QDialog::Rejected;
-    if (!guarded([&] { result = DialogRunner::instance().exec(dialog); }))
+    bool started = false;
+    return guarded([&] { started = m_printer->print(dialogParent(), *m_page); }) && started;
+}
+
+bool CWebKitEngine::PrintToPdf(const QString& path) {
+    bool written = false;
+    return m_page && guarded([&] { written = m_printer->printToPdf(*m_page, path); }) && written;
+}
+
+bool CWebKitEngine::ChooseDownloadPath(const char* suggestedName, const char*,
+                                       void (*setText)(void* context, const char* text),
+                                       void* context) {
+    std::optional<QString> path;
+    if (!guarded([&] {
+            path = enginedownloads::choosePath(dialogParent(), QString::fromUtf8(suggestedName));
+        }) ||
+        !path)
         return false;
-    if (result != QDialog::Accepted || !m_page)
-        return false;
-    const QByteArray name = printer.printerName().toUtf8();
-    const QByteArray output = printer.outputFileName().toUtf8();
-    return m_page->Print(name.constData(), output.constData());
+    setText(context, QFile::encodeName(*path).constData());
+    return true;
+}
+
+void CWebKitEngine::DownloadFinished(const char* path, const char* error) {
+    if (error)
+        guarded([&] {
+            enginedownloads::reportFailure(dialogParent(), QFile::decodeName(path),
+                                           QString::fromUtf8(error));
+        });
 }
 
 bool CWebKitEngine::saveAs() {
@@ -169,8 +185,8 @@ bool CWebKitEngine::saveAs() {
     request.parent = dialogParent();
     request.caption = QStringLiteral("保存网页");
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    request.directory =
-        QDir(folder).filePath(fileNameFromTitle(LocationName()) + QStringLiteral(".htm"));
+    request.directory = QDir(folder).filePath(enginedownloads::fileNameFromTitle(LocationName()) +
+                                              QStringLiteral(".htm"));
     request.nameFilters = {QStringLiteral("网页，仅 HTML (*.htm *.html)")};
     request.defaultSuffix = QStringLiteral("htm");
     std::optional<QString> path;

@@ -14,9 +14,23 @@
 
 namespace engineplugin {
 
-inline constexpr int kAbiVersion = 1;
+inline constexpr int kAbiVersion = 2;
 
 class IPage;
+
+// What to print and how. Lengths are in millimetres.
+struct PrintJob {
+    const char* printer = nullptr; // the printer's name; null or empty: the default
+    const char* output = nullptr;  // a PDF file to print into instead, or null
+    bool landscape = false;
+    double paperWidth = 0; // portrait width and height; 0: the printer's paper
+    double paperHeight = 0;
+    double marginLeft = -1; // negative: the engine's margins
+    double marginTop = -1;
+    double marginRight = -1;
+    double marginBottom = -1;
+    int copies = 1;
+};
 
 // Receives an answer the plug-in gives later (page source, script result).
 using DataCallback = void (*)(void* context, const char* data, std::size_t size, bool ok);
@@ -51,8 +65,16 @@ public:
     // A script dialog: kind 0 alert, 1 confirm, 2 prompt. Returns the
     // answer (true for OK); a prompt's text goes through setText(context).
     virtual bool ScriptDialog(int kind, const char* message, const char* defaultText,
-                              void (*setText)(void* context, const char* text),
-                              void* context) = 0;
+                              void (*setText)(void* context, const char* text), void* context) = 0;
+    // The page hands over a file to save (a link to an archive, a response
+    // the engine cannot show): suggestedName is the server's name for it.
+    // Returns false to cancel the download; otherwise the chosen path goes
+    // through setText(context).
+    virtual bool ChooseDownloadPath(const char* suggestedName, const char* url,
+                                    void (*setText)(void* context, const char* text),
+                                    void* context) = 0;
+    // A download the page started ended; error is null when it succeeded.
+    virtual void DownloadFinished(const char* path, const char* error) = 0;
 
 protected:
     ~IPageEvents() = default;
@@ -93,9 +115,9 @@ public:
     virtual void RunScript(const char* script, DataCallback done, void* context) = 0;
     // The main document's source as received; comes to done.
     virtual void FetchSource(DataCallback done, void* context) = 0;
-    // Prints without asking: to the printer named, or into the file output
-    // (a PDF) when given. False when it cannot start.
-    virtual bool Print(const char* printer, const char* output) = 0;
+    // Prints without asking, as job says. False when it cannot start;
+    // otherwise done (may be null) learns the end: ok, or the error text.
+    virtual bool Print(const PrintJob& job, DataCallback done, void* context) = 0;
     // The user agent the page's requests carry.
     virtual const char* UserAgent() = 0;
 

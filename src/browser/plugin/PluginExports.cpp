@@ -1,5 +1,6 @@
 // The exported functions of the second engine's plug-in library.
 
+#include "WebKitDownloads.h"
 #include "WebKitPage.h"
 #include "browser/engine/EnginePluginAbi.h"
 #include "platform/com/ComAbi.h"
@@ -45,8 +46,10 @@ QUORRELIN_EXPORT bool QuorrelinEngineInit() {
         // destroy it first (closing a browser window): requests for a window
         // that is gone are expected, never a reason to end the program as
         // the toolkit would. One trap, never lifted, covers the whole run.
-        if (g_initState == 1)
+        if (g_initState == 1) {
             gdk_x11_display_error_trap_push(gdk_display_get_default());
+            WatchDownloads(webkit_web_context_get_default());
+        }
     }
     return g_initState == 1;
 }

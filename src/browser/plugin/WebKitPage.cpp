@@ -49,6 +49,9 @@ void finishSource(GObject* source, GAsyncResult* result, gpointer data) {
     delete request;
 }
 
+// Where a view keeps the page it belongs to.
+constexpr char kPageKey[] = "quorrelin-page";
+
 gboolean destroyLater(gpointer plug) {
     gtk_widget_destroy(GTK_WIDGET(plug));
     g_object_unref(plug);
@@ -60,10 +63,9 @@ gboolean destroyLater(gpointer plug) {
 WebKitPage::WebKitPage(GtkWidget* plug, WebKitWebView* view) : plug_(plug), view_(view) {}
 
 WebKitPage* WebKitPage::Create(WebKitPage* related) {
-    GtkWidget* view =
-        related ? GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related->view_,
-                                          nullptr))
-                : webkit_web_view_new();
+    GtkWidget* view = related ? GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view",
+                                                        related->view_, nullptr))
+                              : webkit_web_view_new();
     // Whether a page's script may open a window is the program's decision
     // (its popup rules), not the engine's.
     webkit_settings_set_javascript_can_open_windows_automatically(
@@ -76,7 +78,12 @@ WebKitPage* WebKitPage::Create(WebKitPage* related) {
     return page;
 }
 
+WebKitPage* WebKitPage::FromView(WebKitWebView* view) {
+    return view ? static_cast<WebKitPage*>(g_object_get_data(G_OBJECT(view), kPageKey)) : nullptr;
+}
+
 void WebKitPage::Connect() {
+    g_object_set_data(G_OBJECT(view_), kPageKey, this);
     g_signal_connect(view_, "decide-policy", G_CALLBACK(OnDecidePolicy), this);
     g_signal_connect(view_, "load-changed", G_CALLBACK(OnLoadChanged), this);
     g_signal_connect(view_, "load-failed", G_CALLBACK(OnLoadFailed), this);
@@ -92,6 +99,7 @@ void WebKitPage::Connect() {
 
 void WebKitPage::Destroy() {
     events_ = nullptr;
+    g_object_set_data(G_OBJECT(view_), kPageKey, nullptr);
     g_signal_handlers_disconnect_by_data(view_, this);
     webkit_web_view_stop_loading(view_);
     // A signal of this page may be on the call stack: the window goes when
@@ -151,10 +159,9 @@ void WebKitPage::EditCommand(const char* command) {
 
 void WebKitPage::Find(const char* text) {
     WebKitFindController* find = webkit_web_view_get_find_controller(view_);
-    webkit_find_controller_search(find, text,
-                                  WEBKIT_FIND_OPTIONS_CASE_INSENSITIVE |
-                                      WEBKIT_FIND_OPTIONS_WRAP_AROUND,
-                                  G_MAXUINT);
+    webkit_find_controller_search(
+        find, text, WEBKIT_FIND_OPTIONS_CASE_INSENSITIVE | WEBKIT_FIND_OPTIONS_WRAP_AROUND,
+        G_MAXUINT);
 }
 
 void WebKitPage::RunScript(const char* script, engineplugin::DataCallback done, void* context) {
@@ -172,27 +179,79 @@ void WebKitPage::FetchSource(engineplugin::DataCallback done, void* context) {
     webkit_web_resource_get_data(resource, nullptr, finishSource, new DataRequest{done, context});
 }
 
-bool WebKitPage::Print(const char* printer, const char* output) {
-    WebKitPrintOperation* operation = webkit_print_operation_new(view_);
+namespace {
+
+struct PrintWait {
+    engineplugin::DataCallback done;
+    void* context;
+    bool failed = false;
+    std::string error;
+};
+
+void printFailed(WebKitPrintOperation*, GError* error, gpointer data) {
+    auto* wait = static_cast<PrintWait*>(data);
+    wait->failed = true;
+    wait->error = error && error->message ? error->message : "";
+}
+
+void printFinished(WebKitPrintOperation* operation, gpointer data) {
+    auto* wait = static_cast<PrintWait*>(data);
+    if (wait->done)
+        wait->done(wait->context, wait->error.c_str(), wait->error.size(), !wait->failed);
+    delete wait;
+    g_object_unref(operation);
+}
+
+GtkPageSetup* pageSetupFor(const engineplugin::PrintJob& job) {
+    GtkPageSetup* setup = gtk_page_setup_new();
+    if (job.paperWidth > 0 && job.paperHeight > 0) {
+        GtkPaperSize* paper = gtk_paper_size_new_custom("quorrelin-paper", "Paper", job.paperWidth,
+                                                        job.paperHeight, GTK_UNIT_MM);
+        gtk_page_setup_set_paper_size(setup, paper);
+        gtk_paper_size_free(paper);
+    }
+    gtk_page_setup_set_orientation(setup, job.landscape ? GTK_PAGE_ORIENTATION_LANDSCAPE
+                                                        : GTK_PAGE_ORIENTATION_PORTRAIT);
+    if (job.marginLeft >= 0)
+        gtk_page_setup_set_left_margin(setup, job.marginLeft, GTK_UNIT_MM);
+    if (job.marginTop >= 0)
+        gtk_page_setup_set_top_margin(setup, job.marginTop, GTK_UNIT_MM);
+    if (job.marginRight >= 0)
+        gtk_page_setup_set_right_margin(setup, job.marginRight, GTK_UNIT_MM);
+    if (job.marginBottom >= 0)
+        gtk_page_setup_set_bottom_margin(setup, job.marginBottom, GTK_UNIT_MM);
+    return setup;
+}
+
+} // namespace
+
+bool WebKitPage::Print(const engineplugin::PrintJob& job, engineplugin::DataCallback done,
+                       void* context) {
     GtkPrintSettings* settings = gtk_print_settings_new();
-    if (output && *output) {
-        gchar* uri = g_filename_to_uri(output, nullptr, nullptr);
+    if (job.output && *job.output) {
+        gchar* uri = g_filename_to_uri(job.output, nullptr, nullptr);
         if (!uri) {
             g_object_unref(settings);
-            g_object_unref(operation);
             return false;
         }
         gtk_print_settings_set_printer(settings, "Print to File");
         gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
         gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
         g_free(uri);
-    } else if (printer && *printer) {
-        gtk_print_settings_set_printer(settings, printer);
+    } else if (job.printer && *job.printer) {
+        gtk_print_settings_set_printer(settings, job.printer);
     }
+    gtk_print_settings_set_n_copies(settings, job.copies > 0 ? job.copies : 1);
+    WebKitPrintOperation* operation = webkit_print_operation_new(view_);
     webkit_print_operation_set_print_settings(operation, settings);
     g_object_unref(settings);
+    GtkPageSetup* setup = pageSetupFor(job);
+    webkit_print_operation_set_page_setup(operation, setup);
+    g_object_unref(setup);
     // The operation keeps itself until it has finished.
-    g_signal_connect(operation, "finished", G_CALLBACK(g_object_unref), nullptr);
+    auto* wait = new PrintWait{done, context};
+    g_signal_connect(operation, "failed", G_CALLBACK(printFailed), wait);
+    g_signal_connect(operation, "finished", G_CALLBACK(printFinished), wait);
     webkit_print_operation_print(operation);
     return true;
 }
@@ -206,6 +265,17 @@ const char* WebKitPage::UserAgent() {
 
 gboolean WebKitPage::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
                                     WebKitPolicyDecisionType type, WebKitPage* self) {
+    if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE) {
+        // A document the engine cannot show (an archive, a program) is a
+        // file to save, not an empty page.
+        auto* response = WEBKIT_RESPONSE_POLICY_DECISION(decision);
+        if (webkit_response_policy_decision_is_main_frame_main_resource(response) &&
+            !webkit_response_policy_decision_is_mime_type_supported(response)) {
+            webkit_policy_decision_download(decision);
+            return TRUE;
+        }
+        return FALSE;
+    }
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION || !self->events_)
         return FALSE;
     WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
@@ -265,8 +335,7 @@ void WebKitPage::OnProgress(WebKitWebView* view, GParamSpec*, WebKitPage* self) 
         self->events_->ProgressChanged(webkit_web_view_get_estimated_load_progress(view));
 }
 
-void WebKitPage::OnMouseTarget(WebKitWebView*, WebKitHitTestResult* hit, guint,
-                               WebKitPage* self) {
+void WebKitPage::OnMouseTarget(WebKitWebView*, WebKitHitTestResult* hit, guint, WebKitPage* self) {
     self->overScrollbar_ = webkit_hit_test_result_context_is_scrollbar(hit);
     const std::string link = webkit_hit_test_result_context_is_link(hit)
                                  ? orEmpty(webkit_hit_test_result_get_link_uri(hit))
@@ -298,8 +367,7 @@ gboolean WebKitPage::OnButtonPress(GtkWidget*, GdkEventButton* event, WebKitPage
                                         static_cast<int>(event->button), !self->overScrollbar_);
 }
 
-gboolean WebKitPage::OnScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog,
-                                    WebKitPage* self) {
+gboolean WebKitPage::OnScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog, WebKitPage* self) {
     if (!self->events_)
         return FALSE;
     const WebKitScriptDialogType type = webkit_script_dialog_get_dialog_type(dialog);

@@ -13,6 +13,11 @@ class WebKitPage final : public engineplugin::IPage {
 public:
     // A page; related (may be null) is the page it is a new window of.
     static WebKitPage* Create(WebKitPage* related);
+    // The page a view of this plug-in belongs to; null for any other view
+    // and once the page is destroyed.
+    static WebKitPage* FromView(WebKitWebView* view);
+    // Where the page's events go (null when nowhere).
+    engineplugin::IPageEvents* Events() const { return events_; }
 
     void Destroy() override;
     void SetEvents(engineplugin::IPageEvents* events) override { events_ = events; }
@@ -36,7 +41,8 @@ public:
     void Find(const char* text) override;
     void RunScript(const char* script, engineplugin::DataCallback done, void* context) override;
     void FetchSource(engineplugin::DataCallback done, void* context) override;
-    bool Print(const char* printer, const char* output) override;
+    bool Print(const engineplugin::PrintJob& job, engineplugin::DataCallback done,
+               void* context) override;
     const char* UserAgent() override;
 
 private:
