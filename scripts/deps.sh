@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools qt6-svg-dev
     libqt6webenginecore6-bin libgl-dev libsqlite3-dev libgtest-dev libgmock-dev
-    libbenchmark-dev libwebkit2gtk-4.1-dev
+    libbenchmark-dev libwebkit2gtk-4.1-dev libxcb1-dev
     xvfb xauth x11-utils xdotool imagemagick xdg-utils fonts-noto-cjk
     desktop-file-utils appstream dpkg-dev file
     e2fsprogs  # chattr: the tests make registry files unchangeable

@@ -9,6 +9,7 @@
 #include "app/SessionKeyPath.h"
 #include "browser/CBrowserView.h"
 #include "app/SettingsPaths.h"
+#include "frame/CAlwaysOnTop.h"
 #include "frame/CMainFrame.h"
 #include "frame/EngineSurface.h"
 #include "framework/MessageBoxStyle.h"
@@ -26,6 +27,7 @@
 #include "system/ShellFolders.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 
@@ -50,7 +52,8 @@ CQuorrelin::CQuorrelin() : CQuorrelin(Environment{}) {}
 
 CQuorrelin::CQuorrelin(Environment environment)
     : environment_(std::move(environment)),
-      registryNotice_([this](const QString& text) { ShowErrorMessage(nullptr, text); }) {
+      registryNotice_([this](const QString& text) { ShowErrorMessage(nullptr, text); }),
+      splash_(environment_.splashPainter) {
     g_instance = this;
     settings_.SetErrorReporter(this);
     router_.setApplication(this);
@@ -95,6 +98,9 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
     }
     if (settings_.CheckDefaultBrowser)
         OfferDefaultBrowser();
+    if (CSplashScreen::Wanted(settings_.DisplaySplash, shellCommand_ != ShellCommand::Nothing,
+                              QGuiApplication::platformName(), environment_.splashPainter))
+        splash_.Show();
     if (!CreateMainFrame())
         return false;
     RestorePlacement();
@@ -107,13 +113,12 @@ bool CQuorrelin::InitInstance(const QStringList& arguments) {
     // The record lists the start windows once all of them exist.
     sessions_->Hold();
     OpenStartWindows();
+    splash_.Close();
     sessions_->Release();
     SaveCurrentSession();
     WriteExitMark(0);
-    if (settings_.AlwaysOnTop) {
-        mainFrame_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        mainFrame_->show();
-    }
+    if (settings_.AlwaysOnTop)
+        CAlwaysOnTop::SetTopmost(*mainFrame_, true);
     // The socket answers once the event loop runs; the next start may look.
     QTimer::singleShot(0, this, [this] { startLock_.reset(); });
     idleTimer_ = new QTimer(this);
@@ -307,6 +312,7 @@ bool CQuorrelin::IsOffline() const { return platform::IsOffline(); }
 // Errors
 
 void CQuorrelin::ShowErrorMessage(QWidget* parent, const QString& text) {
+    splash_.Close(); // it would stand in front of the message
     if (!parent)
         parent = mainFrame_.get();
     CCheckMessageBox box(parent, text, MB_ICONEXCLAMATION | MB_OK, false,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CAppSettings.h"
+#include "app/CSplashScreen.h"
 #include "app/IErrorReporter.h"
 #include "app/RegistryNotice.h"
 #include "app/SendMailRequest.h"
@@ -57,6 +58,9 @@ public:
         // The program path the default-browser association starts; empty
         // means the running program.
         QString programPath;
+        // The program that draws the splash; empty means the program's own,
+        // shown only on a real display.
+        QString splashPainter;
     };
 
     // How the command line asks the program to start.
@@ -86,6 +90,9 @@ public:
     bool OnIdle();
 
     bool handedOver() const { return handedOver_; }
+    // The start-up splash (shown from the settings' load to the first
+    // windows, closed before any question).
+    const CSplashScreen& Splash() const { return splash_; }
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     ShellCommand shellCommand() const { return shellCommand_; }
     // The addresses start-up decided to open, in order, and whether they
@@ -228,6 +235,7 @@ private:
     // socket answers (see InstanceStartLock).
     std::unique_ptr<platform::InstanceStartLock> startLock_;
     bool searchedBeforeStart_ = false;
+    CSplashScreen splash_;
     // The offline state seen at the previous idle pass; unset before the first.
     std::optional<bool> lastOffline_;
 };

@@ -68,6 +68,7 @@ void CQuorrelin::OfferCrashedWindows() {
     const bool ask = !settings_.NormalExit && !crashed.Links.isEmpty();
     bool restore = false;
     if (ask) {
+        splash_.Close();
         CCheckMessageBox box(mainFrame_.get(), sid::ReopenAfterCrash,
                              MB_YESNO | MB_ICONEXCLAMATION);
         restore = box.DoModal() == IDYES;

@@ -11,6 +11,7 @@
 #include "browser/CBrowserView.h"
 #include "explorerbar/CExplorerBarHost.h"
 #include "frame/CAutoRefreshCommands.h"
+#include "frame/CAlwaysOnTop.h"
 #include "frame/CBandSlot.h"
 #include "frame/CDropDownButtonCommands.h"
 #include "frame/CInternetOptionsCommand.h"
@@ -20,10 +21,12 @@
 #include "frame/CChildFrame.h"
 #include "frame/CCustomizeToolbarDialog.h"
 #include "frame/CFavoritesAndLinkGroups.h"
+#include "frame/CFullScreen.h"
 #include "frame/CLinkBar.h"
 #include "frame/CReBarArea.h"
 #include "frame/CSettingsApplier.h"
 #include "frame/CStandardToolBar.h"
+#include "frame/CSystemTray.h"
 #include "frame/CWindowBar.h"
 #include "frame/CWindowManager.h"
 #include "frame/WindowBarLayout.h"
@@ -201,6 +204,9 @@ bool CMainFrame::Create() {
     m_closedWindows->attach();
     AddFeature<CExplorerBarHost>(*this, m_host);
     AddFeature<CClearHistoryCommand>(*this, m_host);
+    AddFeature<CSystemTray>(*this, m_host);
+    AddFeature<CAlwaysOnTop>(*this, m_host.Settings());
+    AddFeature<CFullScreen>(*this);
     m_created = true;
     return true;
 }

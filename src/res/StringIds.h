@@ -140,5 +140,7 @@ inline constexpr unsigned DownloadFailed = 51911; // %file%, %reason%
 inline constexpr unsigned PrintPreviewCaption = 51912;
 inline constexpr unsigned PrintPreviewPrint = 51913;
 inline constexpr unsigned PrintPreviewClose = 51914;
+// The window was minimised normally: the desktop has no notification area.
+inline constexpr unsigned NoNotificationArea = 51920;
 
 } // namespace sid

@@ -153,6 +153,8 @@ constexpr StringEntry kMessages[] = {
     {51912, "打印预览"},
     {51913, "打印(&P)..."},
     {51914, "关闭(&C)"},
+    // Addition: minimising to the tray on a desktop without one.
+    {51920, "桌面没有系统托盘：Quorrelin 已照常最小化到任务栏。"},
 };
 
 } // namespace

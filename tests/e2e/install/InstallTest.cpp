@@ -187,7 +187,7 @@ TEST_F(InstallTest, TheDebianPackageHoldsTheProgramAndNamesItsDependencies) {
     ASSERT_EQ(contents.exitCode, 0);
     for (const char* file :
          {"./usr/bin/quorrelin", "./usr/bin/quorrelin-reg", "./usr/bin/quorrelin-search",
-          "./usr/lib/quorrelin/QuorrelinSearch.so",
+          "./usr/lib/quorrelin/QuorrelinSearch.so", "./usr/lib/quorrelin/quorrelin-splash",
           "./usr/share/applications/quorrelin.desktop",
           "./usr/share/icons/hicolor/48x48/apps/quorrelin.png",
           "./usr/share/doc/quorrelin/copyright"})

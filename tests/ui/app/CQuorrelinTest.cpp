@@ -7,6 +7,7 @@
 #include "frame/CMainFrame.h"
 #include "framework/DialogRunner.h"
 #include "framework/MessageBoxStyle.h"
+#include "linkgroups/LinkGroupStore.h"
 #include "platform/instance/InstanceClient.h"
 #include "platform/registry/RegKey.h"
 #include "platform/registry/Registry.h"
@@ -20,9 +21,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -289,4 +292,86 @@ TEST_F(StartupTest, ADamagedRegistryIsSalvagedAndTheUserIsToldWhereTheDamagedFil
     EXPECT_NE(dialogs()[0].text.indexOf(problem.keptAs), -1) << dialogs()[0].text.toStdString();
     EXPECT_TRUE(Registry::instance().isWritable());
     EXPECT_EQ(settingsKey().setDword("TabWidth", 50), ERROR_SUCCESS);
+}
+
+// ---------------------------------------------------------------------------
+// The splash during start-up, drawn by a stand-in painter that notes when it
+// starts and what it is told.
+
+namespace {
+
+class SplashStartupTest : public StartupTest {
+protected:
+    void SetUp() override {
+        StartupTest::SetUp();
+        const QString dir = testenv::freshDir(QStringLiteral("splash"));
+        log = dir + QStringLiteral("/log");
+        environment.splashPainter = dir + QStringLiteral("/painter");
+        QFile painter(environment.splashPainter);
+        ASSERT_TRUE(painter.open(QIODevice::WriteOnly));
+        painter.write("#!/bin/sh\necho started >> '" + log.toUtf8() + "'\ncat >> '" +
+                      log.toUtf8() + "'\n");
+        painter.close();
+        painter.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // What the painter noted, once it holds want or after two seconds.
+    QByteArray painterLog(const QByteArray& want = "close") const {
+        QByteArray text;
+        for (QDeadlineTimer deadline(2000); !deadline.hasExpired(); QThread::msleep(5)) {
+            QFile file(log);
+            if (file.open(QIODevice::ReadOnly))
+                text = file.readAll();
+            if (text.contains(want))
+                break;
+        }
+        return text;
+    }
+
+    QString log;
+};
+
+} // namespace
+
+TEST_F(SplashStartupTest, APlainStartShowsTheSplashUntilTheFirstWindowsAreOpen) {
+    CQuorrelin app(environment);
+    ASSERT_TRUE(app.InitInstance({}));
+    EXPECT_FALSE(app.Splash().IsShown());
+    EXPECT_EQ(painterLog(), "started\nclose\n");
+    app.ExitInstance();
+}
+
+TEST_F(SplashStartupTest, AStartWithAnAddressShowsItToo) {
+    CQuorrelin app(environment);
+    ASSERT_TRUE(app.InitInstance({"http://arg.example/"}));
+    EXPECT_EQ(painterLog(), "started\nclose\n");
+    app.ExitInstance();
+}
+
+TEST_F(SplashStartupTest, DisplaySplashZeroShowsNoSplash) {
+    settingsKey().setDword("DisplaySplash", 0);
+    CQuorrelin app(environment);
+    ASSERT_TRUE(app.InitInstance({}));
+    QThread::msleep(50);
+    EXPECT_FALSE(QFile::exists(log));
+    app.ExitInstance();
+}
+
+TEST_F(SplashStartupTest, TheSplashClosesBeforeTheCrashQuestion) {
+    const QString crashed = QString::fromUtf16(kSessionsKeyPath) + QStringLiteral("\\5000040");
+    WriteLinkGroup(crashed, LinkGroup{"Session", 0, 0, {{"x", "http://x.example/"}}});
+    RegKey::open(RegRoot::CurrentUser, crashed).setDword("NormalExit", 0);
+    CQuorrelin* running = nullptr;
+    bool shownWhileAsking = true;
+    DialogRunner::instance().setUnscriptedHandler([&](const DialogRunner::Record&) {
+        shownWhileAsking = running->Splash().IsShown();
+        return IDNO;
+    });
+    CQuorrelin app(environment);
+    running = &app;
+    ASSERT_TRUE(app.InitInstance({}));
+    ASSERT_EQ(dialogs().size(), 1u) << "the crash question";
+    EXPECT_FALSE(shownWhileAsking);
+    EXPECT_EQ(painterLog(), "started\nclose\n") << "told once";
+    app.ExitInstance();
 }
