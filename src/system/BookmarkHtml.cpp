@@ -17,8 +17,9 @@ QString decodeWith(QStringConverter::Encoding encoding, const QByteArray& bytes)
 
 // The charset a META tag near the top names, or empty.
 QString declaredCharset(const QByteArray& bytes) {
-    static const QRegularExpression charset(QStringLiteral("charset\\s*=\\s*[\"']?([A-Za-z0-9_.:-]{1,40})"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression charset(
+        QStringLiteral("charset\\s*=\\s*[\"']?([A-Za-z0-9_.:-]{1,40})"),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = charset.match(QString::fromLatin1(bytes.left(4096)));
     return match.hasMatch() ? match.captured(1) : QString();
 }
@@ -69,7 +70,7 @@ std::optional<QString> entity(QStringView name) {
     static const struct {
         const char16_t* name;
         char16_t c;
-    } kNamed[] = {{u"amp", u'&'}, {u"lt", u'<'},  {u"gt", u'>'},
+    } kNamed[] = {{u"amp", u'&'},  {u"lt", u'<'},    {u"gt", u'>'},
                   {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u' '}};
     for (const auto& named : kNamed)
         if (name.compare(QStringView(named.name), Qt::CaseInsensitive) == 0)
@@ -100,7 +101,7 @@ QString decodeEntities(QStringView text) {
 // --- Tags -------------------------------------------------------------------
 
 struct Tag {
-    QString name; // upper case, "/" in front of a closing tag
+    QString name;                                  // upper case, "/" in front of a closing tag
     QList<std::pair<QString, QString>> attributes; // upper-case name, raw value
 
     QString attribute(const char* wanted) const {
@@ -111,7 +112,9 @@ struct Tag {
     }
 };
 
-bool isSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f'; }
+bool isSpace(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
 
 // Reads the tag starting at text[pos] == '<'; pos ends after its '>'.
 // nullopt for comments, declarations and a tag that never closes (then pos
@@ -227,8 +230,8 @@ private:
             m_item->url = decodeEntities(tag.attribute("HREF")).trimmed();
         else
             m_item->toolbar = !tag.attribute("PERSONAL_TOOLBAR_FOLDER").isEmpty() &&
-                              tag.attribute("PERSONAL_TOOLBAR_FOLDER").compare(
-                                  QLatin1String("false"), Qt::CaseInsensitive) != 0;
+                              tag.attribute("PERSONAL_TOOLBAR_FOLDER")
+                                      .compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
         m_text.clear();
     }
 
@@ -281,10 +284,18 @@ QString escaped(const QString& text) {
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); break;
-        case u'<': out += QLatin1String("&lt;"); break;
-        case u'>': out += QLatin1String("&gt;"); break;
-        case u'"': out += QLatin1String("&quot;"); break;
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'"':
+            out += QLatin1String("&quot;");
+            break;
         default:
             out += c.category() == QChar::Other_Control ? QChar(u' ') : c;
         }
@@ -303,13 +314,13 @@ void writeList(const BookmarkNode& folder, int depth, QString& out) {
         out += indent + QLatin1String("    <DT>");
         if (node.kind == BookmarkNode::Kind::Link) {
             out += QLatin1String("<A HREF=\"") + escaped(node.url) + u'"' +
-                   dateAttribute(node.added) + u'>' + escaped(node.name) +
-                   QLatin1String("</A>\n");
+                   dateAttribute(node.added) + u'>' + escaped(node.name) + QLatin1String("</A>\n");
             continue;
         }
-        out += QLatin1String("<H3") + dateAttribute(node.added) +
-               (node.toolbar ? QLatin1String(" PERSONAL_TOOLBAR_FOLDER=\"true\"") : QLatin1String()) +
-               u'>' + escaped(node.name) + QLatin1String("</H3>\n");
+        out +=
+            QLatin1String("<H3") + dateAttribute(node.added) +
+            (node.toolbar ? QLatin1String(" PERSONAL_TOOLBAR_FOLDER=\"true\"") : QLatin1String()) +
+            u'>' + escaped(node.name) + QLatin1String("</H3>\n");
         writeList(node, depth + 1, out);
     }
     out += indent + QLatin1String("</DL><p>\n");
@@ -344,14 +355,14 @@ BookmarkParseResult ParseBookmarkHtml(const QByteArray& bytes) {
 }
 
 QByteArray BookmarkHtmlText(const BookmarkNode& root) {
-    QString out = QStringLiteral(
-        "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
-        "<!-- This is an automatically generated file.\n"
-        "     It will be read and overwritten.\n"
-        "     DO NOT EDIT! -->\n"
-        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
-        "<TITLE>Bookmarks</TITLE>\n"
-        "<H1>Bookmarks</H1>\n");
+    QString out =
+        QStringLiteral("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
+                       "<!-- This is an automatically generated file.\n"
+                       "     It will be read and overwritten.\n"
+                       "     DO NOT EDIT! -->\n"
+                       "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
+                       "<TITLE>Bookmarks</TITLE>\n"
+                       "<H1>Bookmarks</H1>\n");
     writeList(root, 0, out);
     return out.toUtf8();
 }

@@ -13,9 +13,9 @@ struct BookmarkNode {
     enum class Kind { Folder, Link };
 
     Kind kind = Kind::Folder;
-    QString name;     // entities decoded, white space runs as one blank
-    QString url;      // links only
-    qint64 added = 0; // ADD_DATE: seconds since 1970, 0 when not given
+    QString name;         // entities decoded, white space runs as one blank
+    QString url;          // links only
+    qint64 added = 0;     // ADD_DATE: seconds since 1970, 0 when not given
     bool toolbar = false; // a folder marked as the browser's toolbar folder
     QList<BookmarkNode> children;
 

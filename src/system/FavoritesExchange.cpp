@@ -39,8 +39,8 @@ public:
                                     ? ResolveFavoriteShortcut(entry.target)
                                     : entry.target;
             if (!url.isEmpty())
-                folder.children.append({BookmarkNode::Kind::Link, entry.name, url,
-                                        addedTime(entry.path), false, {}});
+                folder.children.append(
+                    {BookmarkNode::Kind::Link, entry.name, url, addedTime(entry.path), false, {}});
         }
         return folder;
     }
@@ -81,7 +81,8 @@ private:
         if (!info.isDir() || info.isSymLink()) {
             name = FavoritesTree::UniqueName(parent, name, QString());
             QString created;
-            if (name.isEmpty() || m_tree.NewFolder(parent, name, &created) != FavoritesTree::Status::Ok) {
+            if (name.isEmpty() ||
+                m_tree.NewFolder(parent, name, &created) != FavoritesTree::Status::Ok) {
                 failed(CountBookmarkLinks(node),
                        QStringLiteral("the folder \"%1\" could not be made").arg(path));
                 return;
@@ -145,7 +146,8 @@ FavoritesImportResult ImportBookmarksIntoFavorites(const BookmarkNode& tree,
     FavoritesImportResult result;
     if (!QFileInfo(favoritesFolder).isDir() && !QDir().mkpath(favoritesFolder)) {
         result.failed = CountBookmarkLinks(tree);
-        result.firstError = QStringLiteral("the folder \"%1\" could not be made").arg(favoritesFolder);
+        result.firstError =
+            QStringLiteral("the folder \"%1\" could not be made").arg(favoritesFolder);
         return result;
     }
     FavoritesWriter(favoritesFolder, result).write(tree, favoritesFolder, 0);

@@ -18,10 +18,10 @@ inline constexpr char kLinksFolderName[] = "Links";
 BookmarkNode ReadFavoritesAsBookmarks(const QString& favoritesFolder);
 
 struct FavoritesImportResult {
-    int added = 0;       // shortcuts written
-    int present = 0;     // links already there under that name and address
-    int failed = 0;      // links the file system refused
-    QString firstError;  // its reason, for the first failure
+    int added = 0;      // shortcuts written
+    int present = 0;    // links already there under that name and address
+    int failed = 0;     // links the file system refused
+    QString firstError; // its reason, for the first failure
 };
 
 // Writes the links of tree into favoritesFolder, folders as subfolders: a

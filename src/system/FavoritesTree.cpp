@@ -28,8 +28,8 @@ QString cutToBytes(const QString& text, int maxBytes) {
     QString cut;
     int bytes = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() &&
-                          text[i + 1].isLowSurrogate();
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         const QString one = text.mid(i, pair ? 2 : 1);
         bytes += int(one.toUtf8().size());
         if (bytes > maxBytes)
@@ -233,8 +233,8 @@ FavoritesTree::Status FavoritesTree::Delete(const QString& path) {
         return Status::Ok;
     // No trash (or another file system): delete for good. A symbolic link
     // goes itself, never what it points at.
-    const bool removed = info.isDir() && !info.isSymLink() ? QDir(path).removeRecursively()
-                                                           : QFile::remove(path);
+    const bool removed =
+        info.isDir() && !info.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
     if (!removed)
         return fail(QStringLiteral("\"%1\" could not be deleted").arg(path));
     return Status::Ok;

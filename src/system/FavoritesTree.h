@@ -16,13 +16,13 @@ class FavoritesTree {
 public:
     enum class Status {
         Ok,
-        EmptyName,    // nothing left of the name
-        NameExists,   // an entry of that name is already there
-        NotFound,     // the entry (or the destination folder) is gone
-        OutsideRoot,  // a path outside the Favorites folder, or the root itself
-        IntoItself,   // a folder moved into itself or one of its subfolders
-        BadAddress,   // the address cannot be kept in a shortcut
-        Failed,       // the file system refused; see error()
+        EmptyName,   // nothing left of the name
+        NameExists,  // an entry of that name is already there
+        NotFound,    // the entry (or the destination folder) is gone
+        OutsideRoot, // a path outside the Favorites folder, or the root itself
+        IntoItself,  // a folder moved into itself or one of its subfolders
+        BadAddress,  // the address cannot be kept in a shortcut
+        Failed,      // the file system refused; see error()
     };
 
     // Longest name in UTF-8 bytes: room for " (NNN)" and ".desktop" within

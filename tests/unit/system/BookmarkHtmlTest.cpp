@@ -1,6 +1,6 @@
+#include "system/BookmarkHtml.h"
 #include "support/TestEnv.h"
 #include "support/TestFiles.h"
-#include "system/BookmarkHtml.h"
 #include "system/FavoritesExchange.h"
 #include "system/InternetShortcut.h"
 
@@ -27,11 +27,13 @@ const char kSample[] =
     "<DL><p>\n"
     "    <DT><H3 ADD_DATE=\"1700000000\" PERSONAL_TOOLBAR_FOLDER=\"true\">Bookmarks bar</H3>\n"
     "    <DL><p>\n"
-    "        <DT><A HREF=\"https://bar.example/\" ADD_DATE=\"1700000001\" ICON=\"data:image/png;base64,AAAA\">Bar</A>\n"
+    "        <DT><A HREF=\"https://bar.example/\" ADD_DATE=\"1700000001\" "
+    "ICON=\"data:image/png;base64,AAAA\">Bar</A>\n"
     "    </DL><p>\n"
     "    <DT><H3>新闻 &amp; 天气</H3>\n"
     "    <DL><p>\n"
-    "        <DT><a href='https://news.example/?a=1&amp;b=2'>Nachrichten &lt;Übersicht&gt; &#8211; &#x4E2D;</a>\n"
+    "        <DT><a href='https://news.example/?a=1&amp;b=2'>Nachrichten &lt;Übersicht&gt; &#8211; "
+    "&#x4E2D;</a>\n"
     "        <DT><H3>Deeper</H3>\n"
     "        <DL><p>\n"
     "            <DT><A HREF=https://deep.example/>  Deep\n   one  </A>\n"
@@ -52,15 +54,17 @@ BookmarkNode folder(const QString& name, std::initializer_list<BookmarkNode> chi
 }
 
 BookmarkNode sampleTree() {
-    BookmarkNode bar = folder("Bookmarks bar", {linkNode("Bar", "https://bar.example/", 1700000001)}, true);
+    BookmarkNode bar =
+        folder("Bookmarks bar", {linkNode("Bar", "https://bar.example/", 1700000001)}, true);
     bar.added = 1700000000;
-    return folder(QString(), {bar,
-                       folder(QString::fromUtf8("新闻 & 天气"),
-                              {linkNode(QString::fromUtf8("Nachrichten <Übersicht> – 中"),
+    return folder(QString(),
+                  {bar,
+                   folder(QString::fromUtf8("新闻 & 天气"),
+                          {linkNode(QString::fromUtf8("Nachrichten <Übersicht> – 中"),
                                     "https://news.example/?a=1&b=2"),
-                               folder("Deeper", {linkNode("Deep one", "https://deep.example/")}),
-                               linkNode("", "https://untitled.example/path/")}),
-                       linkNode("Top \"quoted\" a/b", "https://top.example/")});
+                           folder("Deeper", {linkNode("Deep one", "https://deep.example/")}),
+                           linkNode("", "https://untitled.example/path/")}),
+                   linkNode("Top \"quoted\" a/b", "https://top.example/")});
 }
 
 // "path=url" for every shortcut below dir, and "path/" for every folder,
@@ -96,7 +100,8 @@ TEST(BookmarkHtml, WritesWhatItReadsBack) {
     const QByteArray text = BookmarkHtmlText(sampleTree());
     EXPECT_TRUE(text.startsWith("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"));
     EXPECT_TRUE(text.contains("<DT><A HREF=\"https://news.example/?a=1&amp;b=2\">Nachrichten "
-                              "&lt;\xC3\x9C" "bersicht&gt;"));
+                              "&lt;\xC3\x9C"
+                              "bersicht&gt;"));
     EXPECT_TRUE(text.contains("<H3 ADD_DATE=\"1700000000\" PERSONAL_TOOLBAR_FOLDER=\"true\">"));
     EXPECT_TRUE(text.contains("Top &quot;quoted&quot; a/b"));
     const BookmarkParseResult again = ParseBookmarkHtml(text);
@@ -122,9 +127,11 @@ TEST(BookmarkHtml, OtherEncodingsAndStrayMarkup) {
         "</DL></DL><DL><DT><A HREF=\"http://a/\">a &bogus; &#0; &#xD800; &#99999999999;"
         "<DT><H3>f<DT><A HREF=\"http://b/\">b");
     EXPECT_TRUE(stray.recognised);
-    EXPECT_EQ(stray.root, folder(QString(), {linkNode(QString::fromUtf8("a &bogus; \uFFFD \uFFFD &#99999999999;"),
-                                           "http://a/"),
-                                      folder("f", {}), linkNode("b", "http://b/")}));
+    EXPECT_EQ(
+        stray.root,
+        folder(QString(),
+               {linkNode(QString::fromUtf8("a &bogus; \uFFFD \uFFFD &#99999999999;"), "http://a/"),
+                folder("f", {}), linkNode("b", "http://b/")}));
     // Text without any list or header is no bookmark file.
     EXPECT_FALSE(ParseBookmarkHtml("<html><body>Hello <a href=x>y</a></body></html>").recognised);
     EXPECT_FALSE(ParseBookmarkHtml("").recognised);
@@ -145,15 +152,16 @@ TEST(BookmarkHtml, HostileInputIsBounded) {
         ++depth;
     EXPECT_LE(depth, kMaxBookmarkDepth + 2);
     // Over-long names are cut, over-long addresses dropped.
-    const BookmarkParseResult longOnes = ParseBookmarkHtml(
-        "<DL><DT><A HREF=\"http://" + QByteArray(9000, 'u') + "/\">x</A><DT><A HREF=\"http://n/\">" +
-        QByteArray(100000, 'n') + "</A>");
+    const BookmarkParseResult longOnes =
+        ParseBookmarkHtml("<DL><DT><A HREF=\"http://" + QByteArray(9000, 'u') +
+                          "/\">x</A><DT><A HREF=\"http://n/\">" + QByteArray(100000, 'n') + "</A>");
     ASSERT_EQ(longOnes.root.children.size(), 1);
     EXPECT_EQ(longOnes.root.children[0].name.size(), kMaxBookmarkNameLength);
     // Random damage to the sample never crashes and never loops.
     std::mt19937 rng(20261208);
-    const QByteArray tokens[] = {"<DL>", "</DL>", "<DT><H3>", "</H3>", "<A HREF=\"", "\"", "'",
-                                 "&#x", ";", "<!--", "-->", "<", ">", "\xF0\x9F"};
+    const QByteArray tokens[] = {"<DL>", "</DL>", "<DT><H3>", "</H3>",   "<A HREF=\"",
+                                 "\"",   "'",     "&#x",      ";",       "<!--",
+                                 "-->",  "<",     ">",        "\xF0\x9F"};
     for (int i = 0; i < 300; ++i)
         ParseBookmarkHtml(testenv::mutateBytes(kSample, rng, tokens));
 }
@@ -165,8 +173,8 @@ TEST(FavoritesExchangeTest, ImportBuildsTheTreeAndExportWritesItBack) {
     ASSERT_TRUE(writeInternetShortcut(root + "/Links/Bar.url", "https://other.example/"));
     const QString news = QString::fromUtf8("新闻 & 天气");
     ASSERT_TRUE(QDir(root).mkpath(news + "/Deeper"));
-    ASSERT_TRUE(writeInternetShortcut(root + '/' + news + "/Deeper/Deep one.url",
-                                      "https://deep.example/"));
+    ASSERT_TRUE(
+        writeInternetShortcut(root + '/' + news + "/Deeper/Deep one.url", "https://deep.example/"));
 
     const BookmarkParseResult parsed = ParseBookmarkHtml(kSample);
     FavoritesImportResult result = ImportBookmarksIntoFavorites(parsed.root, root);

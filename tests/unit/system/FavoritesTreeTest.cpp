@@ -1,5 +1,5 @@
-#include "support/TestEnv.h"
 #include "system/FavoritesTree.h"
+#include "support/TestEnv.h"
 #include "system/InternetShortcut.h"
 
 #include <gtest/gtest.h>
