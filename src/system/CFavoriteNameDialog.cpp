@@ -1,6 +1,9 @@
 #include "system/CFavoriteNameDialog.h"
 
+#include "framework/DialogRunner.h"
 #include "linkgroups/LinkGroupDialogParts.h"
+#include "system/FavoritesMessages.h"
+#include "system/FavoritesTree.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -29,4 +32,18 @@ QString CFavoriteNameDialog::Name() const {
 void CFavoriteNameDialog::accept() {
     if (linkgroupdialog::requireText(m_name))
         QDialog::accept();
+}
+
+QString CFavoriteNameDialog::MakeFolder(QWidget* parent, const QString& title, const QString& root,
+                                        const QString& parentFolder) {
+    CFavoriteNameDialog ask(
+        parent, title, QStringLiteral("文件夹名称(&F):"),
+        FavoritesTree::UniqueName(parentFolder, QStringLiteral("新建文件夹"), {}));
+    if (DialogRunner::instance().exec(ask) != QDialog::Accepted)
+        return {};
+    FavoritesTree tree(root);
+    QString created;
+    const FavoritesTree::Status status = tree.NewFolder(parentFolder, ask.Name(), &created);
+    ShowFavoritesProblem(parent, status, FavoritesTree::FileNameFor(ask.Name()), tree);
+    return status == FavoritesTree::Status::Ok ? created : QString();
 }

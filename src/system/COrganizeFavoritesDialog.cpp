@@ -98,16 +98,9 @@ void COrganizeFavoritesDialog::changed(const QString& path) {
 }
 
 void COrganizeFavoritesDialog::newFolder() {
-    const QString parent = m_tree->CurrentFolder();
-    CFavoriteNameDialog ask(this, QStringLiteral("创建文件夹"), QStringLiteral("文件夹名称(&F):"),
-                            FavoritesTree::UniqueName(parent, QStringLiteral("新建文件夹"), {}));
-    if (DialogRunner::instance().exec(ask) != QDialog::Accepted)
-        return;
-    FavoritesTree tree(m_tree->Root());
-    QString created;
-    const FavoritesTree::Status status = tree.NewFolder(parent, ask.Name(), &created);
-    ShowFavoritesProblem(this, status, FavoritesTree::FileNameFor(ask.Name()), tree);
-    if (status == FavoritesTree::Status::Ok)
+    const QString created = CFavoriteNameDialog::MakeFolder(
+        this, QStringLiteral("创建文件夹"), m_tree->Root(), m_tree->CurrentFolder());
+    if (!created.isEmpty())
         changed(created);
 }
 

@@ -25,8 +25,9 @@ FileDialogRequest bookmarkFileRequest(QWidget* parent, FileDialogRequest::Mode m
     request.nameFilters = {QStringLiteral("Bookmark Files(*.htm *.html)"),
                            QStringLiteral("All Files(*)")};
     request.defaultSuffix = QStringLiteral("htm");
-    if (mode == FileDialogRequest::Mode::Save)
-        request.directory = QDir::home().filePath(QStringLiteral("bookmark.htm"));
+    request.directory = mode == FileDialogRequest::Mode::Save
+                            ? QDir::home().filePath(QStringLiteral("bookmark.htm"))
+                            : QDir::homePath();
     return request;
 }
 

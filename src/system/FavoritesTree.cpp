@@ -1,5 +1,6 @@
 #include "system/FavoritesTree.h"
 
+#include "system/FavoritesFolder.h"
 #include "system/InternetShortcut.h"
 
 #include <QDir>
@@ -12,16 +13,6 @@
 namespace {
 
 const QString kUrlSuffix = QStringLiteral(".url");
-
-// The link extension of a file name (with its dot), or empty.
-QString linkSuffix(const QString& fileName) {
-    for (const char* ext : {".url", ".lnk", ".desktop"}) {
-        const QLatin1String suffix(ext);
-        if (fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive))
-            return fileName.right(suffix.size());
-    }
-    return {};
-}
 
 // text cut to at most maxBytes of UTF-8, never inside a character.
 QString cutToBytes(const QString& text, int maxBytes) {
@@ -93,11 +84,11 @@ QString FavoritesTree::NameFromUrl(const QString& url) {
 
 QString FavoritesTree::DisplayName(const QString& path) {
     const QString fileName = QFileInfo(path).fileName();
-    return fileName.chopped(linkSuffix(fileName).size());
+    return fileName.chopped(FavoriteLinkExtension(fileName).size());
 }
 
 bool FavoritesTree::IsLink(const QString& path) {
-    return !linkSuffix(QFileInfo(path).fileName()).isEmpty() && !QFileInfo(path).isDir();
+    return !FavoriteLinkExtension(QFileInfo(path).fileName()).isEmpty() && !QFileInfo(path).isDir();
 }
 
 QString FavoritesTree::UniqueName(const QString& folder, const QString& name,
@@ -179,7 +170,7 @@ FavoritesTree::Status FavoritesTree::Rename(const QString& path, const QString& 
     if (fileName.isEmpty())
         return Status::EmptyName;
     const QFileInfo info(path);
-    const QString suffix = IsLink(path) ? linkSuffix(info.fileName()) : QString();
+    const QString suffix = IsLink(path) ? FavoriteLinkExtension(info.fileName()) : QString();
     const QString target = info.dir().filePath(fileName + suffix);
     if (target == info.filePath()) {
         if (renamed)
