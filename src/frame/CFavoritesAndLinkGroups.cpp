@@ -1,5 +1,6 @@
 #include "frame/CFavoritesAndLinkGroups.h"
 
+#include "frame/CFavoritesCommands.h"
 #include "frame/CFavoritesMenu.h"
 #include "frame/CLinkGroupCommands.h"
 #include "frame/CLinkGroupMenus.h"
@@ -8,11 +9,20 @@
 #include "frame/IMainFrameHost.h"
 #include "system/ShellFolders.h"
 
+namespace {
+
+QString favoritesFolder() {
+    return shellFolderPath(QString::fromUtf16(kFavoritesFolderValue));
+}
+
+} // namespace
+
 CFavoritesAndLinkGroups::CFavoritesAndLinkGroups(CMainFrame& frame, IMainFrameHost& host)
     : m_opener(std::make_unique<CLinkOpener>(host, [&frame] { return frame.ActiveView(); })),
-      m_favorites(std::make_unique<CFavoritesMenu>(
-          *frame.FavoritesMenu(), frame.Binder(), host.Settings(), *m_opener,
-          [] { return shellFolderPath(QString::fromUtf16(kFavoritesFolderValue)); }, &frame)),
+      m_favorites(std::make_unique<CFavoritesMenu>(*frame.FavoritesMenu(), frame.Binder(),
+                                                   host.Settings(), *m_opener, favoritesFolder,
+                                                   &frame)),
+      m_favoritesCommands(std::make_unique<CFavoritesCommands>(frame, favoritesFolder)),
       m_linkGroupMenus(std::make_unique<CLinkGroupMenus>(
           *frame.LinkGroupsMenu(), *frame.LinkGroupAddMenu(), frame.Binder(), host.Settings(),
           *m_opener, *frame.LinkBar())),
@@ -25,16 +35,16 @@ void CFavoritesAndLinkGroups::WatchContextLinkGroupMenu(QMenu* menu, bool tabMen
 }
 
 bool CFavoritesAndLinkGroups::onCommand(unsigned id) {
-    return m_favorites->onCommand(id) || m_linkGroupMenus->onCommand(id) ||
-           m_linkGroupCommands->onCommand(id);
+    return m_favorites->onCommand(id) || m_favoritesCommands->onCommand(id) ||
+           m_linkGroupMenus->onCommand(id) || m_linkGroupCommands->onCommand(id);
 }
 
 bool CFavoritesAndLinkGroups::onUpdateCommand(CommandState& state) {
-    return m_favorites->onUpdateCommand(state) || m_linkGroupMenus->onUpdateCommand(state) ||
-           m_linkGroupCommands->onUpdateCommand(state);
+    return m_favorites->onUpdateCommand(state) || m_favoritesCommands->onUpdateCommand(state) ||
+           m_linkGroupMenus->onUpdateCommand(state) || m_linkGroupCommands->onUpdateCommand(state);
 }
 
 bool CFavoritesAndLinkGroups::hasCommandHandler(unsigned id) const {
-    return m_favorites->hasCommandHandler(id) || m_linkGroupMenus->hasCommandHandler(id) ||
-           m_linkGroupCommands->hasCommandHandler(id);
+    return m_favorites->hasCommandHandler(id) || m_favoritesCommands->hasCommandHandler(id) ||
+           m_linkGroupMenus->hasCommandHandler(id) || m_linkGroupCommands->hasCommandHandler(id);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CFavoritesCommands;
 class CFavoritesMenu;
 class CLinkGroupCommands;
 class CLinkGroupMenus;
@@ -13,8 +14,9 @@ class IMainFrameHost;
 class QMenu;
 
 // Everything of the main frame that deals with favorites and link groups:
-// the Favorites menu, the link-group menus, the link bar's commands and the
-// link-group commands, as one command target the frame consults. Made once
+// the Favorites menu and the favorites commands, the link-group menus, the
+// link bar's commands and the link-group commands, as one command target
+// the frame consults. Made once
 // the frame's menus and link bar exist.
 class CFavoritesAndLinkGroups : public CommandTarget {
 public:
@@ -28,6 +30,9 @@ public:
 
     CLinkOpener& Opener() const { return *m_opener; }
     CFavoritesMenu& Favorites() const { return *m_favorites; }
+    // Add, organise, import and export favorites (32803, 32819, 32804,
+    // 32826, 32827); tells when the Favorites folder changed.
+    CFavoritesCommands& FavoritesCommands() const { return *m_favoritesCommands; }
     CLinkGroupMenus& LinkGroupMenus() const { return *m_linkGroupMenus; }
 
     bool onCommand(unsigned id) override;
@@ -37,6 +42,7 @@ public:
 private:
     std::unique_ptr<CLinkOpener> m_opener;
     std::unique_ptr<CFavoritesMenu> m_favorites;
+    std::unique_ptr<CFavoritesCommands> m_favoritesCommands;
     std::unique_ptr<CLinkGroupMenus> m_linkGroupMenus;
     std::unique_ptr<CLinkGroupCommands> m_linkGroupCommands;
 };

@@ -143,4 +143,25 @@ inline constexpr unsigned PrintPreviewClose = 51914;
 // The window was minimised normally: the desktop has no notification area.
 inline constexpr unsigned NoNotificationArea = 51920;
 
+// Texts added by this program for its own favorites dialogs, import and
+// export (the desktop offers none of these).
+inline constexpr unsigned FavoriteReplace = 51930;        // %name%
+inline constexpr unsigned FavoriteNameTaken = 51931;      // %name%
+inline constexpr unsigned FavoriteNameEmpty = 51932;
+inline constexpr unsigned FavoriteIntoItself = 51933;     // %name%
+inline constexpr unsigned FavoriteGone = 51934;           // %name%
+inline constexpr unsigned FavoritesNotChanged = 51935;    // %reason%
+inline constexpr unsigned FavoriteBadAddress = 51936;     // %url%
+inline constexpr unsigned ConfirmDeleteFavorite = 51937;  // %name%
+inline constexpr unsigned ConfirmDeleteFavoriteFolder = 51938; // %name%
+inline constexpr unsigned ImportFavoritesTitle = 51939;
+inline constexpr unsigned ExportFavoritesTitle = 51940;
+inline constexpr unsigned NotABookmarkFile = 51941;       // %filename%
+inline constexpr unsigned FavoritesImported = 51942;      // %count%, %present%
+inline constexpr unsigned FavoritesImportFailed = 51943;  // %count%, %reason%
+inline constexpr unsigned FavoritesExported = 51944;      // %count%, %filename%
+inline constexpr unsigned BookmarkFileCut = 51945;
+inline constexpr unsigned NoAddressToAdd = 51946;
+inline constexpr unsigned NoFavoritesFolder = 51947;
+
 } // namespace sid

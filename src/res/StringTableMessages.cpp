@@ -155,6 +155,27 @@ constexpr StringEntry kMessages[] = {
     {51914, "关闭(&C)"},
     // Addition: minimising to the tray on a desktop without one.
     {51920, "桌面没有系统托盘：Quorrelin 已照常最小化到任务栏。"},
+
+    // Additions of this program: its own favorites dialogs and the import
+    // and export of bookmark files.
+    {51930, "“%name%”已经在这个文件夹中。你想替换它吗？"},
+    {51931, "这个文件夹中已经有名为“%name%”的项目。请换一个名称。"},
+    {51932, "请输入名称。"},
+    {51933, "不能将文件夹“%name%”移到它自己或它的子文件夹中。"},
+    {51934, "“%name%”已不存在。"},
+    {51935, "Quorrelin 无法更改收藏夹：%reason%"},
+    {51936, "该页的地址不能保存为收藏：\n\n\"%url%\""},
+    {51937, "你确定要删除“%name%”吗？"},
+    {51938, "你确定要删除文件夹“%name%”和其中的所有内容吗？"},
+    {51939, "导入收藏夹"},
+    {51940, "导出收藏夹"},
+    {51941, "\"%filename%\" 不是收藏夹文件（书签 HTML 文件）。没有导入任何内容。"},
+    {51942, "已导入 %count% 个收藏，%present% 个已经在收藏夹中。"},
+    {51943, "%count% 个收藏无法导入：%reason%"},
+    {51944, "已将 %count% 个收藏导出到 \"%filename%\"。"},
+    {51945, "文件太大或嵌套太深，只导入了其中的一部分。"},
+    {51946, "该窗口还没有可以收藏的地址。"},
+    {51947, "Quorrelin 找不到收藏夹文件夹。"},
 };
 
 } // namespace

@@ -14,16 +14,6 @@ namespace {
 // Largest desktop entry read.
 constexpr qint64 kMaxDesktopEntrySize = 64 * 1024;
 
-// The extension of a link entry (with its dot), or empty for other files.
-QString linkExtension(const QString& fileName) {
-    for (const char* ext : {".url", ".lnk", ".desktop"}) {
-        const QLatin1String suffix(ext);
-        if (fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive))
-            return fileName.right(suffix.size());
-    }
-    return {};
-}
-
 void sortByName(QList<FavoritesFolderEntry>* entries) {
     std::stable_sort(entries->begin(), entries->end(),
                      [](const FavoritesFolderEntry& a, const FavoritesFolderEntry& b) {
@@ -59,6 +49,15 @@ QString desktopEntryUrl(const QString& path) {
 
 } // namespace
 
+QString FavoriteLinkExtension(const QString& fileName) {
+    for (const char* ext : {".url", ".lnk", ".desktop"}) {
+        const QLatin1String suffix(ext);
+        if (fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive))
+            return fileName.right(suffix.size());
+    }
+    return {};
+}
+
 FavoritesFolderListing ReadFavoritesFolder(const QString& folder, bool sorted) {
     FavoritesFolderListing listing;
     const QDir dir(folder);
@@ -75,7 +74,7 @@ FavoritesFolderListing ReadFavoritesFolder(const QString& folder, bool sorted) {
             listing.folders.append({fileName, info.filePath(), QString()});
             continue;
         }
-        const QString ext = linkExtension(fileName);
+        const QString ext = FavoriteLinkExtension(fileName);
         if (ext.isEmpty())
             continue;
         FavoritesFolderEntry entry{fileName.chopped(ext.size()), info.filePath(), QString()};
@@ -94,7 +93,7 @@ FavoritesFolderListing ReadFavoritesFolder(const QString& folder, bool sorted) {
 }
 
 bool IsFavoriteShortcutTarget(const QString& target) {
-    const QString ext = linkExtension(target);
+    const QString ext = FavoriteLinkExtension(target);
     return !ext.isEmpty() && ext.compare(QLatin1String(".url"), Qt::CaseInsensitive) != 0;
 }
 

@@ -32,6 +32,10 @@ inline constexpr int kMaxFavoritesFolderEntries = 10000;
 // order in which the file system lists them. A missing folder is empty.
 FavoritesFolderListing ReadFavoritesFolder(const QString& folder, bool sorted);
 
+// The link extension of a file name (".url", ".lnk" or ".desktop" in any
+// case, with its dot) after at least one character; empty for other names.
+QString FavoriteLinkExtension(const QString& fileName);
+
 // Whether a stored target is a shortcut file to resolve on opening: it ends
 // in ".lnk" or ".desktop" (case ignored) after at least one character.
 bool IsFavoriteShortcutTarget(const QString& target);
