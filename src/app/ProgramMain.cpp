@@ -5,9 +5,9 @@
 #include "app/PrintSettings.h"
 #include "app/RenderingSetup.h"
 #include "app/StartHandOver.h"
-#include "platform/instance/InstanceStartLock.h"
 #include "app/TerminationSignals.h"
 #include "frame/CMainFrame.h"
+#include "platform/instance/InstanceStartLock.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -15,21 +15,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
-
-namespace {
-
-// Ends the process once what the user keeps is on disk: settings, session
-// record and the exit mark. The windows, their page views and the engine go
-// with the process instead of being taken down one by one, which took
-// longer than everything before it.
-[[noreturn]] void EndProcess(CQuorrelin& application) {
-    const int code = application.ExitInstance();
-    std::fflush(nullptr);
-    ::_exit(code);
-}
-
-} // namespace
 
 int programMain(int argc, char** argv) {
     // --print-settings runs without any display: it needs no QApplication.
@@ -64,11 +49,13 @@ int programMain(int argc, char** argv) {
         CMainFrame* frame = application.MainFrame();
         if (frame)
             frame->CloseForSessionEnd();
-        // Leaves at once, before the event loop deletes the closed windows
-        // and their page views one by one.
         if (!frame || frame->IsClosing())
-            EndProcess(application);
+            QApplication::quit();
     });
     QApplication::exec();
-    EndProcess(application);
+    // The page engine is taken down the normal way after this: it writes
+    // what it keeps for the user (cookies, site storage, visited links) only
+    // while it shuts down, so ending the process here would lose the last
+    // seconds of those.
+    return application.ExitInstance();
 }

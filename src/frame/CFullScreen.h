@@ -15,6 +15,10 @@ public:
     explicit CFullScreen(QWidget& frame);
 
     bool IsOn() const { return m_on; }
+    // The placement before entering (meaningful while IsOn): saved in place
+    // of the full-screen one, so the next start opens as before.
+    bool WasMaximized() const { return m_wasMaximized; }
+    QRect NormalGeometry() const { return m_normalGeometry; }
     void Toggle();
 
 private:

@@ -31,7 +31,6 @@
 #include "frame/CWindowManager.h"
 #include "frame/WindowBarLayout.h"
 #include "frame/DropDownMenus.h"
-#include "frame/HandOverAddress.h"
 #include "frame/IMainFrameHost.h"
 #include "frame/ToolBarLayout.h"
 #include "framework/CommandBinder.h"
@@ -59,14 +58,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStatusBar>
@@ -127,15 +123,6 @@ std::optional<int> stretchedWidth(const CReBarArea& area, const QToolBar* band,
     return right - left + 1 - others - chrome;
 }
 
-QList<QString> droppedLocalFiles(const QMimeData* data) {
-    QList<QString> files;
-    if (!data || !data->hasUrls())
-        return files;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            files << url.toLocalFile();
-    return files;
-}
 
 } // namespace
 
@@ -206,7 +193,7 @@ bool CMainFrame::Create() {
     AddFeature<CClearHistoryCommand>(*this, m_host);
     AddFeature<CSystemTray>(*this, m_host);
     AddFeature<CAlwaysOnTop>(*this, m_host.Settings());
-    AddFeature<CFullScreen>(*this);
+    m_fullScreen = &AddFeature<CFullScreen>(*this);
     m_created = true;
     return true;
 }
@@ -597,44 +584,6 @@ void CMainFrame::reloadImages() {
     m_animation2->reload();
 }
 
-// ---- Instance messages ---------------------------------------------------------
-
-bool CMainFrame::StartInstanceServer(platform::InstanceId mainWindowId, const QString& folder,
-                                     QString* error) {
-    delete m_instanceServer;
-    m_instanceServer = new platform::InstanceServer(mainWindowId, this);
-    m_instanceServer->setCopyDataHandler([this](quint64 tag, const QByteArray& data) -> quint64 {
-        if (tag != 0)
-            return 0;
-        m_pendingAddress = decodeHandedOverAddress(data);
-        return m_pendingAddress.isEmpty() ? 0 : 1;
-    });
-    m_instanceServer->setNavigateHandler([this](quint64, quint64) -> quint64 {
-        // Answered before the window opens: the starting process can end.
-        QMetaObject::invokeMethod(
-            this, [this, address = std::exchange(m_pendingAddress, {})] { handleNavigate(address); },
-            Qt::QueuedConnection);
-        return 1;
-    });
-    return folder.isEmpty() ? m_instanceServer->listen(error)
-                            : m_instanceServer->listen(folder, error);
-}
-
-void CMainFrame::handleNavigate(const QString& address) {
-    if (!address.isEmpty())
-        m_host.OpenHandedOverAddress(address);
-    showHandedOver();
-}
-
-void CMainFrame::showHandedOver() {
-    if (isMinimized())
-        showNormal();
-    else
-        show();
-    raise();
-    activateWindow();
-}
-
 // ---- Closing -------------------------------------------------------------------
 
 CChildFrame* CMainFrame::ActiveChildFrame() const {
@@ -766,25 +715,6 @@ void CMainFrame::changeEvent(QEvent* event) {
     default:
         break;
     }
-}
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedLocalFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
-    if (!droppedLocalFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void CMainFrame::dropEvent(QDropEvent* event) {
-    const QList<QString> files = droppedLocalFiles(event->mimeData());
-    if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
-    for (const QString& file : files)
-        m_host.OpenDroppedFile(file);
 }
 
 // The address box and the bottom window bar take the room their rows leave.

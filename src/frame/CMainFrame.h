@@ -23,6 +23,7 @@ class CBandSlot;
 class CBrowserView;
 class CChildFrame;
 class CFavoritesAndLinkGroups;
+class CFullScreen;
 class CWindowManager;
 class CBusyAnimation;
 class CClosedWindowsMenu;
@@ -270,6 +271,7 @@ private:
     // they were added, after the frame's own handlers. Destroyed before the
     // frame's children.
     std::vector<std::unique_ptr<CommandTarget>> m_features;
+    CFullScreen* m_fullScreen = nullptr; // one of m_features
 
     QMdiArea* m_mdiArea = nullptr;
     CStandardToolBar* m_toolBar = nullptr;

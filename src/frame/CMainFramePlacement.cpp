@@ -3,6 +3,7 @@
 #include "frame/CMainFrame.h"
 
 #include "app/SettingsPaths.h"
+#include "frame/CFullScreen.h"
 #include "frame/WindowPlacement.h"
 #include "platform/registry/RegKey.h"
 
@@ -23,8 +24,8 @@ std::uint32_t CMainFrame::ApplyPlacement(const WindowPlacement& saved) {
         return kShowNormal;
     if (plan->moveTo) {
         const PlacementRect& r = *plan->moveTo;
-        setGeometry(QRect(r.left, r.top, static_cast<int>(r.width()),
-                          static_cast<int>(r.height())));
+        setGeometry(
+            QRect(r.left, r.top, static_cast<int>(r.width()), static_cast<int>(r.height())));
     }
     return plan->showCmd;
 }
@@ -60,7 +61,13 @@ WindowPlacement CMainFrame::CurrentPlacement() const {
                                         : kShowNormal;
     placement.minPosition = {-1, -1};
     placement.maxPosition = {-1, -1};
-    QRect normal = (isMinimized() || isMaximized() || isFullScreen()) ? normalGeometry() : geometry();
+    QRect normal =
+        (isMinimized() || isMaximized() || isFullScreen()) ? normalGeometry() : geometry();
+    if (m_fullScreen && m_fullScreen->IsOn()) {
+        // Full screen is not kept between runs: the placement before it is.
+        placement.showCmd = m_fullScreen->WasMaximized() ? kShowMaximized : kShowNormal;
+        normal = m_fullScreen->NormalGeometry();
+    }
     if (!normal.isValid())
         normal = geometry();
     placement.normalPosition = {normal.left(), normal.top(), normal.left() + normal.width(),

@@ -198,6 +198,13 @@ TEST_F(WindowModesTest, LeavingFullScreenRestoresAMaximisedWindowMaximised) {
     QApplication::processEvents();
     ASSERT_TRUE(run(cmd::FullScreen));
     EXPECT_TRUE(frame->isFullScreen());
+    // Full screen is not kept between runs: what would be saved now is the
+    // maximised window over its normal rectangle.
+    const WindowPlacement saved = frame->CurrentPlacement();
+    EXPECT_EQ(saved.showCmd, kShowMaximized);
+    EXPECT_EQ(saved.normalPosition.left, normal.left());
+    EXPECT_EQ(saved.normalPosition.top, normal.top());
+    EXPECT_EQ(saved.normalPosition.right, normal.left() + normal.width());
     ASSERT_TRUE(run(cmd::FullScreen));
     EXPECT_TRUE(frame->isMaximized());
     EXPECT_FALSE(frame->isFullScreen());
