@@ -12,6 +12,25 @@ QString readIeStartPage(platform::Registry* registry) {
         .value_or(QString());
 }
 
+namespace {
+
+QString pageOrBlank(const QString& address) {
+    return address.trimmed().isEmpty() ? QStringLiteral("about:blank") : address;
+}
+
+} // namespace
+
+QString homePageAddress(platform::Registry* registry) {
+    return pageOrBlank(readIeStartPage(registry));
+}
+
+QString searchPageAddress(platform::Registry* registry) {
+    return pageOrBlank(readRegistryString(platform::RegRoot::CurrentUser,
+                                          QString::fromUtf16(kIeMainKeyPath),
+                                          QStringLiteral("Search Page"), registry)
+                           .value_or(QString()));
+}
+
 void splitProxyServer(const QString& server, QString* host, int* port) {
     *host = server;
     *port = 0;
@@ -47,8 +66,8 @@ ProxySettings readProxySettings(platform::Registry* registry) {
 bool writeIeStartPage(const QString& url, platform::Registry* registry) {
     const platform::RegKey key = platform::RegKey::create(
         platform::RegRoot::CurrentUser, QString::fromUtf16(kIeMainKeyPath), nullptr, registry);
-    return key && key.setString(QString::fromUtf16(kIeStartPageValue), url) ==
-                      platform::ERROR_SUCCESS;
+    return key &&
+           key.setString(QString::fromUtf16(kIeStartPageValue), url) == platform::ERROR_SUCCESS;
 }
 
 bool writeProxySettings(const ProxySettings& proxy, platform::Registry* registry) {
@@ -58,9 +77,8 @@ bool writeProxySettings(const ProxySettings& proxy, platform::Registry* registry
                                  QString::fromUtf16(kInternetSettingsKeyPath), nullptr, registry);
     if (!key)
         return false;
-    const QString server = proxy.port > 0
-                               ? QStringLiteral("%1:%2").arg(proxy.host).arg(proxy.port)
-                               : proxy.host;
+    const QString server =
+        proxy.port > 0 ? QStringLiteral("%1:%2").arg(proxy.host).arg(proxy.port) : proxy.host;
     if (key.setDword(QStringLiteral("ProxyEnable"), proxy.enabled ? 1 : 0) !=
             platform::ERROR_SUCCESS ||
         key.setString(QStringLiteral("ProxyServer"), server) != platform::ERROR_SUCCESS)

@@ -26,6 +26,11 @@ inline constexpr char16_t kInternetSettingsKeyPath[] =
 // decide, nothing is seeded). registry null means the process's own.
 QString readIeStartPage(platform::Registry* registry = nullptr);
 
+// Where the engines' Home and Search go: the start page, or the search page
+// ("Search Page" under the same key); "about:blank" when none is stored.
+QString homePageAddress(platform::Registry* registry = nullptr);
+QString searchPageAddress(platform::Registry* registry = nullptr);
+
 // Splits a "host:port" text at its first ':' unless that is the first
 // character; otherwise the whole text is the host and the port is 0. The
 // port is the decimal number at the start of the part after ':'.

@@ -8,9 +8,7 @@
 #include "browser/engine/EngineRequestInterceptor.h"
 #include "browser/engine/EngineZoom.h"
 #include "platform/os/OfflineState.h"
-#include "platform/registry/RegTypes.h"
 #include "system/IeSettings.h"
-#include "system/RegistryRead.h"
 
 #include <QEvent>
 #include <QWebEngineDownloadRequest>
@@ -23,10 +21,6 @@
 namespace {
 
 bool g_globalSilent = false;
-
-QString pageOrBlank(const QString& address) {
-    return address.trimmed().isEmpty() ? QStringLiteral("about:blank") : address;
-}
 
 // The name a frame's navigation reports as its target (the engine does not
 // tell frame names apart; the view only needs "not the top-level document").
@@ -169,14 +163,11 @@ void CWebEngine::GoForward() {
 }
 
 void CWebEngine::GoHome() {
-    Navigate2(pageOrBlank(readIeStartPage()));
+    Navigate2(homePageAddress());
 }
 
 void CWebEngine::GoSearch() {
-    const auto search =
-        readRegistryString(platform::RegRoot::CurrentUser, QString::fromUtf16(kIeMainKeyPath),
-                           QStringLiteral("Search Page"));
-    Navigate2(pageOrBlank(search.value_or(QString())));
+    Navigate2(searchPageAddress());
 }
 
 void CWebEngine::Refresh() {

@@ -7,9 +7,7 @@
 #include "browser/engine/ForeignWindowEmbedder.h"
 #include "browser/engine/WebKitPrinter.h"
 #include "platform/os/OfflineState.h"
-#include "platform/registry/RegTypes.h"
 #include "system/IeSettings.h"
-#include "system/RegistryRead.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -20,10 +18,6 @@
 #include <QWindow>
 
 namespace {
-
-QString pageOrBlank(const QString& address) {
-    return address.trimmed().isEmpty() ? QStringLiteral("about:blank") : address;
-}
 
 // The name a frame's navigation reports when its frame has none (the view
 // only needs "not the top-level document").
@@ -132,14 +126,11 @@ void CWebKitEngine::GoForward() {
 }
 
 void CWebKitEngine::GoHome() {
-    Navigate2(pageOrBlank(readIeStartPage()));
+    Navigate2(homePageAddress());
 }
 
 void CWebKitEngine::GoSearch() {
-    const auto search =
-        readRegistryString(platform::RegRoot::CurrentUser, QString::fromUtf16(kIeMainKeyPath),
-                           QStringLiteral("Search Page"));
-    Navigate2(pageOrBlank(search.value_or(QString())));
+    Navigate2(searchPageAddress());
 }
 
 void CWebKitEngine::Refresh() {
