@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sys/prctl.h>
 
 int programMain(int argc, char** argv) {
     // --print-settings runs without any display: it needs no QApplication.
@@ -29,8 +30,12 @@ int programMain(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // The name the process goes by in process lists and messages is the
+    // command's, not the file's the launcher ran.
+    ::prctl(PR_SET_NAME, "quorrelin", 0, 0, 0);
     StartHandOver handOver(arguments);
-    if (handOver.run())
+    // Started through the launcher, the search is done and its lock held.
+    if (!handOver.takeOverFromLauncher() && handOver.run())
         return 0;
     ApplyDisplayPlatformChoice();
     PrepareRendering(platform::chooseRenderingPath(platform::readRenderingInputs(argc, argv)));

@@ -5,6 +5,8 @@
 #include "platform/instance/InstanceStartLock.h"
 #include "platform/registry/RegKey.h"
 
+#include <cstdlib>
+
 namespace {
 
 // How long a start that waited for another start gives that instance to
@@ -47,6 +49,41 @@ bool StartHandOver::run() {
     if (!client.handOver(CommandLineAddress(arguments_)))
         return false;
     lock_.reset();
+    return true;
+}
+
+bool StartHandOver::needsNoSearch() const {
+    return arguments_.contains(QLatin1String("--print-settings"));
+}
+
+void StartHandOver::passOnForExec() {
+    if (!searched_) {
+        ::unsetenv(kLauncherSearchVariable);
+        return;
+    }
+    const int fd = lock_ ? lock_->keepAcrossExec() : -1;
+    const bool waited = lock_ && lock_->waited();
+    const QByteArray value = QByteArray::number(fd) + (waited ? ":1" : ":0");
+    ::setenv(kLauncherSearchVariable, value.constData(), 1);
+}
+
+bool StartHandOver::takeOverFromLauncher() {
+    const QByteArray value = qgetenv(kLauncherSearchVariable);
+    if (value.isNull())
+        return false;
+    ::unsetenv(kLauncherSearchVariable);
+    const QList<QByteArray> parts = value.split(':');
+    bool fdOk = false;
+    const int fd = parts.size() == 2 ? parts[0].toInt(&fdOk) : -1;
+    if (!fdOk || fd < -1 || (parts[1] != "0" && parts[1] != "1"))
+        return false;
+    auto lock = std::make_unique<platform::InstanceStartLock>();
+    // A descriptor that is not our lock file is refused: the start then
+    // searches again, which is only slower.
+    if (fd >= 0 && !lock->adopt(fd, parts[1] == "1"))
+        return false;
+    searched_ = true;
+    lock_ = std::move(lock);
     return true;
 }
 

@@ -25,8 +25,13 @@ bool writeDefault(platform::RegRoot root, const QString& path, const QString& te
 DefaultBrowser::DefaultBrowser(QString programPath, ICommandRunner* runner,
                                platform::Registry* registry)
     : programPath_(std::move(programPath)), runner_(runner), registry_(registry) {
-    if (programPath_.isEmpty())
-        programPath_ = QCoreApplication::applicationFilePath();
+    // The command users start, not the program it runs: a page opened from
+    // elsewhere then reaches a running window through the small launcher.
+    if (programPath_.isEmpty()) {
+        programPath_ = ProgramFolders().launcherPath();
+        if (!QFileInfo(programPath_).isExecutable())
+            programPath_ = QCoreApplication::applicationFilePath();
+    }
     if (!runner_) {
         ownRunner_ = std::make_unique<ProcessCommandRunner>();
         runner_ = ownRunner_.get();

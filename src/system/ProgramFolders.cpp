@@ -12,11 +12,30 @@ ProgramFolders::ProgramFolders(QString programDir) : programDir_(std::move(progr
     if (programDir_.isEmpty())
         programDir_ = QCoreApplication::applicationDirPath();
     programDir_ = QDir::cleanPath(QDir(programDir_).absolutePath());
+    // The installed program runs from <prefix>/lib/quorrelin, the launcher
+    // from <prefix>/bin.
+    const bool inLibFolder = programDir_.endsWith(QLatin1String("/lib/quorrelin"));
+    prefix_ = QDir::cleanPath(programDir_ + (inLibFolder ? QStringLiteral("/../..")
+                                                         : QStringLiteral("/..")));
 }
 
-// <prefix>/relative, where <prefix> is the parent of the program's folder.
 QString ProgramFolders::prefixPath(const char* relative) const {
-    return QDir::cleanPath(programDir_ + QStringLiteral("/../") + QLatin1String(relative));
+    return QDir::cleanPath(prefix_ + u'/' + QLatin1String(relative));
+}
+
+QString ProgramFolders::launcherPath() const {
+    const QString installed = prefixPath("bin/quorrelin");
+    if (isInstalled() && QFileInfo(installed).isFile())
+        return installed;
+    return programDir_ + QStringLiteral("/quorrelin");
+}
+
+QString ProgramFolders::programForLauncher(const QString& launcherDir) {
+    const QString installed = QDir::cleanPath(
+        launcherDir + QStringLiteral("/../lib/quorrelin/quorrelin-browser"));
+    if (QFileInfo(installed).isFile())
+        return installed;
+    return QDir::cleanPath(launcherDir + QStringLiteral("/quorrelin-browser"));
 }
 
 bool ProgramFolders::isInstalled() const {

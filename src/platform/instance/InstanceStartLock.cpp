@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -58,6 +59,40 @@ bool InstanceStartLock::acquire(int waitMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     fd_ = fd;
+    ++heldInProcess();
+    return true;
+}
+
+int InstanceStartLock::keepAcrossExec() {
+    if (fd_ < 0)
+        return -1;
+    const int flags = ::fcntl(fd_, F_GETFD);
+    if (flags < 0 || ::fcntl(fd_, F_SETFD, flags & ~FD_CLOEXEC) != 0)
+        return -1;
+    const int fd = fd_;
+    fd_ = -1;
+    --heldInProcess();
+    return fd;
+}
+
+bool InstanceStartLock::adopt(int fd, bool waited) {
+    if (isHeld() || fd < 0)
+        return false;
+    const QByteArray path = QFile::encodeName(folder_ + QStringLiteral("/start.lock"));
+    struct stat passed {};
+    struct stat own {};
+    if (::fstat(fd, &passed) != 0 || ::lstat(path.constData(), &own) != 0 ||
+        !S_ISREG(passed.st_mode) || passed.st_dev != own.st_dev || passed.st_ino != own.st_ino)
+        return false;
+    // Holding it through this description already, taking it again succeeds
+    // at once; it fails only when the lock is someone else's.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return false;
+    const int flags = ::fcntl(fd, F_GETFD);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+    fd_ = fd;
+    waited_ = waited;
     ++heldInProcess();
     return true;
 }

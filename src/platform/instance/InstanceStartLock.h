@@ -33,6 +33,17 @@ public:
     bool isHeld() const { return fd_ >= 0 || shared_; }
     void release();
 
+    // Passing a held lock on to the program this process executes: the
+    // descriptor stays open across exec (the flock goes with it) and is
+    // returned; this object no longer owns it. -1 when the lock is not held
+    // through a descriptor of its own.
+    int keepAcrossExec();
+    // Takes over a lock passed on by keepAcrossExec() before exec: succeeds
+    // only when fd is an open descriptor of this lock's own file (an
+    // arbitrary number from the environment is refused, and left alone).
+    // The descriptor is closed on exec again.
+    bool adopt(int fd, bool waited);
+
 private:
     QString folder_;
     int fd_ = -1;

@@ -86,7 +86,8 @@ QString windowsNamed(const QString& text) {
 TEST_F(InstallTest, TheTreeHoldsWhatADesktopExpects) {
     const QString prefix = installedPrefix();
     for (const char* file :
-         {"bin/quorrelin", "bin/quorrelin-reg", "share/applications/quorrelin.desktop",
+         {"bin/quorrelin", "bin/quorrelin-reg", "lib/quorrelin/quorrelin-browser",
+          "share/applications/quorrelin.desktop",
           "share/metainfo/org.example.quorrelin.metainfo.xml",
           "share/icons/hicolor/scalable/apps/quorrelin.svg", "share/man/man1/quorrelin.1.gz",
           "share/man/man1/quorrelin-reg.1.gz", "share/doc/quorrelin/copyright"})
@@ -188,6 +189,7 @@ TEST_F(InstallTest, TheDebianPackageHoldsTheProgramAndNamesItsDependencies) {
     for (const char* file :
          {"./usr/bin/quorrelin", "./usr/bin/quorrelin-reg", "./usr/bin/quorrelin-search",
           "./usr/lib/quorrelin/QuorrelinSearch.so", "./usr/lib/quorrelin/quorrelin-splash",
+          "./usr/lib/quorrelin/quorrelin-browser",
           "./usr/share/applications/quorrelin.desktop",
           "./usr/share/icons/hicolor/48x48/apps/quorrelin.png",
           "./usr/share/doc/quorrelin/copyright"})

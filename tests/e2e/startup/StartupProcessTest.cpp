@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QLocalSocket>
+#include <QProcess>
 
 #include <memory>
 
@@ -49,6 +50,18 @@ TEST_F(StartupProcessTest, ASecondStartHandsOverItsAddressAndExitsAtOnce) {
     ASSERT_TRUE(third.waitFinished(15000));
     EXPECT_EQ(third.exitCode(), 0);
     EXPECT_TRUE(first.running());
+}
+
+// The command that hands over is a small program of its own: loading the
+// window system and the page engine would cost more than the whole hand-over.
+TEST_F(StartupProcessTest, TheCommandThatHandsOverNeedsNoWindowSystemOrPageEngine) {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(QUORRELIN_PROGRAM)});
+    ASSERT_TRUE(ldd.waitForFinished(10000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    ASSERT_TRUE(libraries.contains("libQt6Core")) << libraries.constData();
+    for (const char* heavy : {"libQt6Gui", "libQt6Widgets", "libQt6WebEngineCore", "libGL"})
+        EXPECT_FALSE(libraries.contains(heavy)) << heavy;
 }
 
 TEST_F(StartupProcessTest, WithMultipleInstanceEveryStartKeepsItsOwnWindow) {

@@ -217,4 +217,23 @@ TEST(ProgramFolders, FindCompanionsInTheBuildTreeAndInAnInstalledTree) {
     EXPECT_EQ(installed.helpFolder(), prefix + "/share/quorrelin/help");
     EXPECT_EQ(installed.installedDesktopEntry(),
               prefix + "/share/applications/quorrelin.desktop");
+
+    // The launcher in bin runs the program in lib/quorrelin, which finds the
+    // same companions and names the launcher as the command to register.
+    EXPECT_EQ(ProgramFolders::programForLauncher(prefix + "/bin"),
+              prefix + "/bin/quorrelin-browser") << "not installed yet: beside it";
+    for (const char* file : {"/bin/quorrelin", "/lib/quorrelin/quorrelin-browser"}) {
+        QFile program(prefix + file);
+        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(ProgramFolders::programForLauncher(prefix + "/bin"),
+              prefix + "/lib/quorrelin/quorrelin-browser");
+    const ProgramFolders program(prefix + "/lib/quorrelin");
+    EXPECT_TRUE(program.isInstalled());
+    EXPECT_EQ(program.pluginFolder(), prefix + "/lib/quorrelin");
+    EXPECT_EQ(program.helpFolder(), prefix + "/share/quorrelin/help");
+    EXPECT_EQ(program.launcherPath(), prefix + "/bin/quorrelin");
+    EXPECT_EQ(installed.launcherPath(), prefix + "/bin/quorrelin");
+    EXPECT_EQ(inBuild.launcherPath(), build + "/quorrelin");
+    EXPECT_EQ(ProgramFolders::programForLauncher(build), build + "/quorrelin-browser");
 }
