@@ -86,7 +86,7 @@ make_pages() {
 # ---------------------------------------------------------------- X server, HTTP server
 ensure_x() {
   if xdpyinfo >/dev/null 2>&1; then log "using existing X server on $DISPLAY"; return; fi
-  Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >"$RES/logs/xvfb.log" 2>&1 &
+  Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp -noreset >"$RES/logs/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
   xdpyinfo >/dev/null 2>&1 || { echo "Xvfb failed to start" >&2; exit 1; }
