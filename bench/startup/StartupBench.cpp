@@ -9,6 +9,7 @@
 #include "app/SettingsPaths.h"
 #include "platform/registry/RegKey.h"
 #include "platform/registry/Registry.h"
+#include "../support/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,19 +81,9 @@ int main(int argc, char** argv) {
         // Pairs alternate which goes first, so neither gains from the other.
         const bool splash = compareSplash && (step + run) % 2 == 1;
         QTemporaryDir dir;
-        QDir(dir.path()).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(dir.path() + QStringLiteral("/runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
         const QString registry = dir.path() + QStringLiteral("/registry.db");
+        const QProcessEnvironment env = bench::programEnvironment(dir.path(), registry);
         prepareSettings(registry, splash);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QUORRELIN_REGISTRY"), registry);
-        env.insert(QStringLiteral("QUORRELIN_RUNTIME_DIR"), dir.path() + QStringLiteral("/runtime/q"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path() + QStringLiteral("/runtime"));
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path() + QStringLiteral("/data"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
         QProcess program;
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
