@@ -13,11 +13,11 @@
 // Without a program it runs the one built beside it. --normal opens the
 // windows cascaded at their normal size instead of maximised; --animated
 // gives every page a small endless animation (as many pages have).
-#include "app/CAppSettings.h"
-#include "linkgroups/LinkGroup.h"
 #include "../../tests/engine/engine/TestHttpServer.h"
 #include "../support/ProcessTreeMemory.h"
-#include "../support/ProgramFolders.h"
+#include "../support/ProgramRuns.h"
+#include "app/CAppSettings.h"
+#include "linkgroups/LinkGroup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -54,8 +54,8 @@ struct Options {
 
 QByteArray pageBody(int index, bool animated) {
     QByteArray body = "<html><head><title>Burst page " + QByteArray::number(index) +
-                      "</title></head><body onload=\"fetch('/done/" +
-                      QByteArray::number(index) + "')\"><h1>Burst</h1>";
+                      "</title></head><body onload=\"fetch('/done/" + QByteArray::number(index) +
+                      "')\"><h1>Burst</h1>";
     if (animated)
         body += "<style>@keyframes turn { to { transform: rotate(360deg); } }</style>"
                 "<div style='width:60px;height:60px;background:#36c;"
@@ -73,7 +73,8 @@ void prepareSettings(const TestHttpServer& server, int count, bool maximized) {
     group.Name = QStringLiteral("Burst");
     group.Startup = 1;
     for (int i = 0; i < count; ++i)
-        group.Links.append({QStringLiteral("Page %1").arg(i), server.url(QStringLiteral("/p/%1").arg(i))});
+        group.Links.append(
+            {QStringLiteral("Page %1").arg(i), server.url(QStringLiteral("/p/%1").arg(i))});
     settings.LinkGroups = {group};
     settings.MaximizeChild = maximized ? 1 : 0;
     settings.DisplaySplash = 0;
@@ -98,8 +99,7 @@ int loadedPages(const TestHttpServer& server) {
     return static_cast<int>(done.size());
 }
 
-bool runOnce(const QString& program, const QString& registry, const Options& options,
-             Run* result) {
+bool runOnce(const QString& program, const QString& registry, const Options& options, Run* result) {
     const int count = options.count;
     TestHttpServer server;
     if (!server.start())
@@ -128,8 +128,8 @@ bool runOnce(const QString& program, const QString& registry, const Options& opt
         const qint64 before = bench::treeCpuTicks(process.processId());
         wait(kIdleMs);
         const qint64 used = bench::treeCpuTicks(process.processId()) - before;
-        result->idleCpuPercent = 100.0 * double(used) / double(sysconf(_SC_CLK_TCK)) /
-                                 (kIdleMs / 1000.0);
+        result->idleCpuPercent =
+            100.0 * double(used) / double(sysconf(_SC_CLK_TCK)) / (kIdleMs / 1000.0);
     } else {
         std::printf("  %d of %d pages loaded after %.0f ms\n", loadedPages(server), count,
                     result->ms);
@@ -140,11 +140,6 @@ bool runOnce(const QString& program, const QString& registry, const Options& opt
         process.waitForFinished(5000);
     }
     return complete;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 } // namespace
@@ -204,8 +199,8 @@ int main(int argc, char** argv) {
             cpu.push_back(run.idleCpuPercent);
         }
         std::printf("  %s: %.0f ms, PSS %.1f MiB, RSS %.1f MiB, idle CPU %.1f %% (%zu runs)\n",
-                    qPrintable(program), median(ms), median(pss), median(rss), median(cpu),
-                    ms.size());
+                    qPrintable(program), bench::median(ms), bench::median(pss), bench::median(rss),
+                    bench::median(cpu), ms.size());
     }
     return failures == 0 ? 0 : 2;
 }

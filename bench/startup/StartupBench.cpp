@@ -6,10 +6,10 @@
 //       start-up until the first page (a local file given on the command
 //       line) is titled in the caption, alternately without and with the
 //       splash; prints both medians.
+#include "../support/ProgramRuns.h"
 #include "app/SettingsPaths.h"
 #include "platform/registry/RegKey.h"
 #include "platform/registry/Registry.h"
-#include "../support/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,9 +45,8 @@ bool windowVisible(qint64 pid, bool titled) {
 
 void prepareSettings(const QString& registryPath, bool splash) {
     platform::Registry registry(registryPath);
-    const auto key = platform::RegKey::create(platform::RegRoot::CurrentUser,
-                                              QString::fromUtf16(kSettingsKeyPath), nullptr,
-                                              &registry);
+    const auto key = platform::RegKey::create(
+        platform::RegRoot::CurrentUser, QString::fromUtf16(kSettingsKeyPath), nullptr, &registry);
     for (const char* name : {"CheckDefaultBrowser", "ConfirmExitApp"})
         key.setDword(QString::fromLatin1(name), 0);
     key.setDword(QStringLiteral("StartMode"), 4);
@@ -61,11 +60,6 @@ QString writePage(const QString& folder) {
     page.write(QByteArray("<html><head><title>") + kPageTitle +
                "</title></head><body>Bench</body></html>");
     return path;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 } // namespace
@@ -124,8 +118,10 @@ int main(int argc, char** argv) {
     if (compareSplash)
         std::printf("median start-up to the first titled page: %.1f ms without the splash, "
                     "%.1f ms with it (%zu and %zu runs)\n",
-                    median(startup), median(splashStartup), startup.size(), splashStartup.size());
+                    bench::median(startup), bench::median(splashStartup), startup.size(),
+                    splashStartup.size());
     std::printf("median start-up %.1f ms, median exit %.1f ms (%zu runs, %d failed)\n",
-                median(startup), median(exit), startup.size() + splashStartup.size(), failures);
+                bench::median(startup), bench::median(exit), startup.size() + splashStartup.size(),
+                failures);
     return failures == 0 ? 0 : 2;
 }

@@ -7,8 +7,8 @@ std::vector<bool> visiblePages(MainWindowShow main, std::span<const ChildWindowS
     bool covered = false;
     for (std::size_t i = 0; i < children.size(); ++i) {
         const ChildWindowState& child = children[i];
-        const bool shown = child.show == ChildWindowShow::Normal ||
-                           child.show == ChildWindowShow::Maximized;
+        const bool shown =
+            child.show == ChildWindowShow::Normal || child.show == ChildWindowShow::Maximized;
         if (!shown)
             continue;
         seen[i] = !covered || child.active;
