@@ -190,7 +190,7 @@ bool CMainFrame::Create() {
     SetOfflineIndication(m_host.IsOffline());
     m_windows->attach();
     m_closedWindows->attach();
-    new CPageVisibility(*this, *m_mdiArea); // a child of the frame
+    AddFeature<CPageVisibility>(*this, *m_mdiArea);
     AddFeature<CExplorerBarHost>(*this, m_host);
     AddFeature<CClearHistoryCommand>(*this, m_host);
     AddFeature<CSystemTray>(*this, m_host);

@@ -34,7 +34,7 @@ CBrowserView* viewOf(QMdiSubWindow* window) {
 } // namespace
 
 CPageVisibility::CPageVisibility(QWidget& mainWindow, QMdiArea& area)
-    : QObject(&mainWindow), m_main(mainWindow), m_area(area) {
+    : m_main(mainWindow), m_area(area) {
     m_main.installEventFilter(this);
     m_area.viewport()->installEventFilter(this);
     for (QMdiSubWindow* window : m_area.subWindowList())

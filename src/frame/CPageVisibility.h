@@ -1,7 +1,8 @@
 #pragma once
 
+#include "framework/CommandTarget.h"
+
 #include <QObject>
-#include <QPointer>
 
 #include <vector>
 
@@ -20,9 +21,10 @@ class QWidget;
 // page that becomes visible is made visible at once, before the window
 // shows on the screen, so the user never sees it blank.
 //
-// The main window and its window area must outlive this object; it is
-// usually a child of the main window.
-class CPageVisibility : public QObject {
+// It handles no commands; the main frame holds it among its features, which
+// go before the frame's windows. The main window and its window area must
+// outlive it.
+class CPageVisibility : public QObject, public CommandTarget {
 public:
     CPageVisibility(QWidget& mainWindow, QMdiArea& area);
 
