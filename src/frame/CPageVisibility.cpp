@@ -60,7 +60,7 @@ CPageVisibility::Judgement CPageVisibility::judge() const {
     return judgement;
 }
 
-void CPageVisibility::Update() {
+void CPageVisibility::tellAll() {
     m_pending = false;
     const Judgement judgement = judge();
     for (std::size_t i = 0; i < judgement.windows.size(); ++i)
@@ -82,7 +82,7 @@ void CPageVisibility::schedule() {
     m_pending = true;
     QTimer::singleShot(0, this, [this] {
         if (m_pending)
-            Update();
+            tellAll();
     });
 }
 

@@ -28,10 +28,6 @@ class CPageVisibility : public QObject, public CommandTarget {
 public:
     CPageVisibility(QWidget& mainWindow, QMdiArea& area);
 
-    // Judges every window now and tells the views (tests; it runs by itself
-    // after every change).
-    void Update();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,6 +39,8 @@ private:
         std::vector<bool> seen;
     };
     Judgement judge() const;
+    // Judges every window and tells every view.
+    void tellAll();
     // Makes visible at once the pages that can now be seen, and judges the
     // rest at the end of this turn of the event loop.
     void changed();
