@@ -6,6 +6,7 @@
 //       start-up until the first page (a local file given on the command
 //       line) is titled in the caption, alternately without and with the
 //       splash; prints both medians.
+#include "../support/ProgramRuns.h"
 #include "app/SettingsPaths.h"
 #include "platform/registry/RegKey.h"
 #include "platform/registry/Registry.h"
@@ -44,9 +45,8 @@ bool windowVisible(qint64 pid, bool titled) {
 
 void prepareSettings(const QString& registryPath, bool splash) {
     platform::Registry registry(registryPath);
-    const auto key = platform::RegKey::create(platform::RegRoot::CurrentUser,
-                                              QString::fromUtf16(kSettingsKeyPath), nullptr,
-                                              &registry);
+    const auto key = platform::RegKey::create(
+        platform::RegRoot::CurrentUser, QString::fromUtf16(kSettingsKeyPath), nullptr, &registry);
     for (const char* name : {"CheckDefaultBrowser", "ConfirmExitApp"})
         key.setDword(QString::fromLatin1(name), 0);
     key.setDword(QStringLiteral("StartMode"), 4);
@@ -62,11 +62,6 @@ QString writePage(const QString& folder) {
     return path;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -80,19 +75,9 @@ int main(int argc, char** argv) {
         // Pairs alternate which goes first, so neither gains from the other.
         const bool splash = compareSplash && (step + run) % 2 == 1;
         QTemporaryDir dir;
-        QDir(dir.path()).mkpath(QStringLiteral("runtime"));
-        QFile::setPermissions(dir.path() + QStringLiteral("/runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
         const QString registry = dir.path() + QStringLiteral("/registry.db");
+        const QProcessEnvironment env = bench::programEnvironment(dir.path(), registry);
         prepareSettings(registry, splash);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QUORRELIN_REGISTRY"), registry);
-        env.insert(QStringLiteral("QUORRELIN_RUNTIME_DIR"), dir.path() + QStringLiteral("/runtime/q"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path() + QStringLiteral("/runtime"));
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path() + QStringLiteral("/data"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
         QProcess program;
         program.setProcessEnvironment(env);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -133,8 +118,10 @@ int main(int argc, char** argv) {
     if (compareSplash)
         std::printf("median start-up to the first titled page: %.1f ms without the splash, "
                     "%.1f ms with it (%zu and %zu runs)\n",
-                    median(startup), median(splashStartup), startup.size(), splashStartup.size());
+                    bench::median(startup), bench::median(splashStartup), startup.size(),
+                    splashStartup.size());
     std::printf("median start-up %.1f ms, median exit %.1f ms (%zu runs, %d failed)\n",
-                median(startup), median(exit), startup.size() + splashStartup.size(), failures);
+                bench::median(startup), bench::median(exit), startup.size() + splashStartup.size(),
+                failures);
     return failures == 0 ? 0 : 2;
 }

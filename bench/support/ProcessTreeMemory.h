@@ -1,7 +1,8 @@
 #pragma once
-// Memory of this process and every process it started (the engines' helper
-// processes): resident and proportional set size from
-// /proc/<pid>/smaps_rollup. For the benchmarks only.
+// Memory and processor time of a process and every process it started (the
+// engines' helper processes): resident and proportional set size from
+// /proc/<pid>/smaps_rollup, processor time from /proc/<pid>/stat. For the
+// benchmarks only.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -44,9 +45,8 @@ inline void addRollup(qint64 pid, Memory& memory) {
     }
 }
 
-// This process and every descendant.
-inline Memory treeMemory() {
-    const qint64 root = QCoreApplication::applicationPid();
+// Process root and every descendant, root first.
+inline std::vector<qint64> processTree(qint64 root) {
     std::vector<std::pair<qint64, qint64>> all; // pid, parent
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool number = false;
@@ -59,10 +59,32 @@ inline Memory treeMemory() {
         for (const auto& [pid, parent] : all)
             if (parent == tree[i])
                 tree.push_back(pid);
+    return tree;
+}
+
+// Process root (this process unless given) and every descendant.
+inline Memory treeMemory(qint64 root = QCoreApplication::applicationPid()) {
     Memory memory;
-    for (qint64 pid : tree)
+    for (qint64 pid : processTree(root))
         addRollup(pid, memory);
     return memory;
+}
+
+// The processor time (user and system) process root and its living
+// descendants have used so far, in clock ticks.
+inline qint64 treeCpuTicks(qint64 root) {
+    qint64 ticks = 0;
+    for (qint64 pid : processTree(root)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        // Fields 14 and 15 of the line (utime, stime), counted after the name.
+        if (fields.size() > 12)
+            ticks += fields[11].toLongLong() + fields[12].toLongLong();
+    }
+    return ticks;
 }
 
 } // namespace bench

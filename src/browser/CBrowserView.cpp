@@ -164,6 +164,14 @@ bool CBrowserView::ExecWB(int command, int argument) {
     return engine_ && engine_->ExecWB(command, argument);
 }
 
+void CBrowserView::SetPageVisible(bool visible) {
+    if (pageVisible_ == visible)
+        return;
+    pageVisible_ = visible;
+    if (engine_)
+        engine_->SetPageVisible(visible);
+}
+
 // ---------------------------------------------------------------------------
 // Titles and the window bar
 

@@ -92,6 +92,11 @@ public:
     QString LocationURL() const;
     int QueryStatusWB(int command) const;
     bool ExecWB(int command, int argument = 0);
+    // Whether the user can see the page now (told by the window's
+    // surroundings; true until told otherwise). A page that cannot be seen
+    // is not drawn but goes on loading and reporting as before.
+    void SetPageVisible(bool visible);
+    bool IsPageVisible() const { return pageVisible_; }
 
     // ---- State ----
     PopupState popupState() const { return popupState_; }
@@ -236,4 +241,5 @@ private:
     QPoint clickPoint_{-1, -1};
     bool middleClickPending_ = false;
     bool destroyed_ = false;
+    bool pageVisible_ = true;
 };

@@ -126,4 +126,9 @@ public:
     virtual void ClickElementAt(QPoint point) = 0;
     // Saves the page as HTML to path (for mail); false when it cannot.
     virtual bool SavePage(const QString& path) = 0;
+    // Whether the user can see the page now. A page that cannot be seen
+    // need not be drawn; it still loads, reports its events, prints and
+    // saves as before. Pages count as seen until told otherwise. Engines
+    // that cannot stop drawing ignore it.
+    virtual void SetPageVisible(bool visible) { (void)visible; }
 };

@@ -16,6 +16,7 @@
 #include "frame/CDropDownButtonCommands.h"
 #include "frame/CInternetOptionsCommand.h"
 #include "frame/CPageEditorCommands.h"
+#include "frame/CPageVisibility.h"
 #include "frame/CBusyAnimation.h"
 #include "frame/CClosedWindowsMenu.h"
 #include "frame/CChildFrame.h"
@@ -189,6 +190,7 @@ bool CMainFrame::Create() {
     SetOfflineIndication(m_host.IsOffline());
     m_windows->attach();
     m_closedWindows->attach();
+    AddFeature<CPageVisibility>(*this, *m_mdiArea);
     AddFeature<CExplorerBarHost>(*this, m_host);
     AddFeature<CClearHistoryCommand>(*this, m_host);
     AddFeature<CSystemTray>(*this, m_host);

@@ -6,6 +6,7 @@
 #include "browser/engine/EnginePrinter.h"
 #include "browser/engine/EngineProfile.h"
 #include "browser/engine/EngineRequestInterceptor.h"
+#include "browser/engine/EngineWebView.h"
 #include "browser/engine/EngineZoom.h"
 #include "platform/os/OfflineState.h"
 #include "system/IeSettings.h"
@@ -35,7 +36,7 @@ constexpr int kPressWaitMilliseconds = 250;
 
 CWebEngine::CWebEngine(QWidget* parent) : m_interceptor(new EngineRequestInterceptor(this)) {
     m_page = new CWebEnginePage(EngineProfile(), this);
-    m_view = new QWebEngineView(parent);
+    m_view = new EngineWebView(parent);
     m_view->setPage(m_page);
     m_view->installEventFilter(this);
     m_page->setUrlRequestInterceptor(m_interceptor);
@@ -97,6 +98,11 @@ QWebEngineView* CWebEngine::view() const {
 
 QWidget* CWebEngine::Widget() {
     return m_view.data();
+}
+
+void CWebEngine::SetPageVisible(bool visible) {
+    if (m_view)
+        m_view->SetPageWanted(visible);
 }
 
 int CWebEngine::pressCount() const {

@@ -2,6 +2,7 @@
 
 #include "browser/IBrowserEngine.h"
 #include "browser/engine/CWebEnginePage.h"
+#include "browser/engine/EngineWebView.h"
 
 #include <QObject>
 #include <QPointer>
@@ -102,6 +103,12 @@ public:
     bool ElementAtPoint(QPoint point) override;
     void ClickElementAt(QPoint point) override;
     bool SavePage(const QString& path) override;
+    // Hides the page from the engine while nobody can see it: it is then
+    // neither rendered nor composited, and the renderer may drop what it
+    // drew. It goes on loading, running scripts (with background timers),
+    // reporting events, printing and saving. A page made visible draws
+    // anew at once.
+    void SetPageVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -148,7 +155,7 @@ private:
     QWidget* dialogParent() const;
     QString suggestedFileName() const;
 
-    QPointer<QWebEngineView> m_view;
+    QPointer<EngineWebView> m_view;
     // The page, made by the engine and deleted with it.
     CWebEnginePage* m_page = nullptr;
     EngineRequestInterceptor* m_interceptor; // child

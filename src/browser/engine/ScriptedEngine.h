@@ -34,6 +34,8 @@ public:
     void clearCalls() { m_calls.clear(); }
     IBrowserEngineEvents* events() const { return m_events; }
     std::uint32_t downloadControl() const { return m_downloadControl; }
+    // What SetPageVisible last said (true at first; not recorded as a call).
+    bool pageVisible() const { return m_pageVisible; }
 
     // --- What the test sets ---
     void setBusy(bool busy) { m_busy = busy; }
@@ -105,6 +107,7 @@ public:
     bool ElementAtPoint(QPoint point) override;
     void ClickElementAt(QPoint point) override;
     bool SavePage(const QString& path) override;
+    void SetPageVisible(bool visible) override { m_pageVisible = visible; }
 
 private:
     static QString key(QPoint point);
@@ -124,5 +127,6 @@ private:
     bool m_browserCommandResult = true;
     bool m_savePageResult = true;
     int m_zoomLevel = 2;
+    bool m_pageVisible = true;
     std::uint32_t m_downloadControl = dlctl::Default;
 };

@@ -8,6 +8,8 @@
 #include "browser/CBrowserView.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "frame/CWindowBar.h"
+#include "frame/CWindowManager.h"
 #include "frame/WindowBarModel.h"
 #include "framework/CommandBinder.h"
 #include "framework/CommandIds.h"
@@ -289,4 +291,91 @@ TEST_F(AppEngineTest, TypedTextThatIsNoAddressEndsWithAnErrorPage) {
     EXPECT_EQ(box->lineEdit()->selectedText(), "foo bar");
     // And it is not kept as a typed address.
     EXPECT_EQ(box->findText("foo bar"), -1);
+}
+
+namespace {
+
+// Whether the engine draws view's page now.
+bool drawn(CBrowserView* view) {
+    auto* web = qobject_cast<QWebEngineView*>(view->Engine()->Widget());
+    return web && web->page()->isVisible();
+}
+
+// The views whose pages are drawn, as their positions in views ("0 2").
+QString drawnOf(const std::vector<CBrowserView*>& views) {
+    QStringList shown;
+    for (std::size_t i = 0; i < views.size(); ++i)
+        if (drawn(views[i]))
+            shown << QString::number(i);
+    return shown.join(' ');
+}
+
+} // namespace
+
+TEST_F(AppEngineTest, OnlyPagesTheUserCanSeeAreDrawn) {
+    start();
+    std::vector<CBrowserView*> views;
+    for (int i = 0; i < 4; ++i)
+        views.push_back(openLoaded("/target"));
+    settle();
+    // Normal windows overlapping each other all count as seen.
+    EXPECT_EQ(drawnOf(views), "0 1 2 3");
+    views[3]->ChildFrame()->showMaximized();
+    settle();
+    EXPECT_EQ(drawnOf(views), "3");
+    EXPECT_TRUE(ActiveWindowAgrees(frame()));
+
+    // The main window minimised: nothing; restored: the active page is
+    // drawn before the window shows again.
+    frame().showMinimized();
+    QTest::qWait(200);
+    EXPECT_EQ(drawnOf(views), "");
+    frame().showNormal();
+    EXPECT_TRUE(drawn(views[3]));
+    QTest::qWait(200);
+    EXPECT_EQ(drawnOf(views), "3");
+
+    // Hidden (as in the notification area) and shown again likewise; the
+    // views' own showing does not draw the covered pages.
+    frame().hide();
+    QTest::qWait(200);
+    EXPECT_EQ(drawnOf(views), "");
+    frame().show();
+    EXPECT_TRUE(drawn(views[3]));
+    QTest::qWait(200);
+    EXPECT_EQ(drawnOf(views), "3");
+
+    // Switching with the window bar draws the new page as it activates it.
+    CWindowBar* bar = frame().WindowBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->itemRect(1).center());
+    EXPECT_EQ(app->ActiveView(), views[1]);
+    EXPECT_TRUE(drawn(views[1]));
+    settle();
+    EXPECT_EQ(drawnOf(views), "1");
+    EXPECT_TRUE(ActiveWindowAgrees(frame()));
+
+    // A window minimised shows no page; tiled, every other one is seen.
+    views[1]->ChildFrame()->showMinimized();
+    settle();
+    EXPECT_FALSE(drawn(views[1]));
+    frame().Windows().tileWindows(Qt::Vertical);
+    settle();
+    EXPECT_EQ(drawnOf(views), "0 2 3");
+    EXPECT_TRUE(ActiveWindowAgrees(frame()));
+}
+
+TEST_F(AppEngineTest, AWindowOpenedBehindAMaximisedOneLoadsAndTitlesUndrawn) {
+    start();
+    CBrowserView* front = openLoaded("/target");
+    front->ChildFrame()->showMaximized();
+    settle();
+    CBrowserView* behind = app->CreateBrowserWindow(0, false, true);
+    ASSERT_NE(behind, nullptr);
+    behind->Navigate(server.url("/ads"));
+    ASSERT_TRUE(waitFor([&] { return behind->Progress() == 100 && !behind->IsBusy(); }));
+    EXPECT_EQ(behind->DisplayTitle(), "Ads");
+    EXPECT_FALSE(drawn(behind));
+    EXPECT_TRUE(drawn(front));
+    EXPECT_EQ(app->ActiveView(), front);
+    EXPECT_TRUE(ActiveWindowAgrees(frame()));
 }

@@ -10,6 +10,8 @@
 #include <QPrinter>
 #include <QWebEnginePage>
 
+#include <memory>
+
 namespace {
 
 QByteArray titleScriptPage() {
@@ -231,24 +233,77 @@ TEST_F(EngineTest, SaveAsWritesTheChosenFileAndViewSourceOpensAWindowOfItsOwn) {
     EXPECT_EQ(events.count("NewWindow2"), 0);
 }
 
-TEST_F(EngineTest, PrintWritesThePageThroughThePrinterChosen) {
-    server.addPage("/a", page("Alpha", "<p>printed</p>"));
-    ASSERT_TRUE(load(server.url("/a")));
-    const QString pdf = testenv::freshDir("print") + "/page.pdf";
-    DialogRunner::instance().push(ScriptedAnswer::acting([&](QDialog& dialog) {
+// Prints the engine's page into a PDF file through the print dialog
+// (answered by choosing that file); true once the file is a PDF.
+::testing::AssertionResult printsToPdf(CWebEngine& engine, const QString& name) {
+    const QString pdf = testenv::freshDir(name) + "/page.pdf";
+    DialogRunner::instance().push(ScriptedAnswer::acting([pdf](QDialog& dialog) {
         QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
         return static_cast<int>(QDialog::Accepted);
     }));
-    ASSERT_TRUE(engine->ExecWB(olecmd::Print));
-    EXPECT_EQ(engine->QueryStatusWB(olecmd::Print), olecmd::Supported);
-    ASSERT_TRUE(waitFor([&] {
-        return engine->QueryStatusWB(olecmd::Print) == (olecmd::Supported | olecmd::Enabled);
-    }));
+    if (!engine.ExecWB(olecmd::Print))
+        return ::testing::AssertionFailure() << "print refused";
+    if (engine.QueryStatusWB(olecmd::Print) != olecmd::Supported)
+        return ::testing::AssertionFailure() << "print not disabled while printing";
+    if (!waitFor([&] {
+            return engine.QueryStatusWB(olecmd::Print) == (olecmd::Supported | olecmd::Enabled);
+        }))
+        return ::testing::AssertionFailure() << "printing never ended";
     QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+    if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF"))
+        return ::testing::AssertionFailure() << "no PDF written";
+    return ::testing::AssertionSuccess();
+}
+
+// What the page's script sees of its visibility ("visible" or "hidden").
+QString visibilityState(CWebEngine& engine) {
+    auto state = std::make_shared<QString>();
+    engine.page()->runJavaScript(QStringLiteral("document.visibilityState"),
+                                 [state](const QVariant& value) { *state = value.toString(); });
+    waitFor([&] { return !state->isEmpty(); });
+    return *state;
+}
+
+TEST_F(EngineTest, PrintWritesThePageThroughThePrinterChosen) {
+    server.addPage("/a", page("Alpha", "<p>printed</p>"));
+    ASSERT_TRUE(load(server.url("/a")));
+    EXPECT_TRUE(printsToPdf(*engine, "print"));
+}
+
+TEST_F(EngineTest, APageNobodyCanSeeIsNotDrawnButLoadsTitlesSavesAndPrints) {
+    QWebEnginePage* shown = engine->page();
+    ASSERT_TRUE(shown->isVisible());
+    engine->SetPageVisible(false);
+    EXPECT_FALSE(shown->isVisible());
+    // The widget shown again (its window restored) does not draw it.
+    engine->Widget()->hide();
+    engine->Widget()->show();
+    EXPECT_FALSE(shown->isVisible());
+
+    server.addPage("/late", page("Early", "<p>saved body text</p>"
+                                          "<script>setTimeout(function() {"
+                                          "document.title = 'Late'; }, 100);</script>"));
+    ASSERT_TRUE(load(server.url("/late")));
+    EXPECT_TRUE(waitFor([&] { return events.count("TitleChange Late") == 1; }));
+    EXPECT_EQ(visibilityState(*engine), "hidden");
+    const QString path = testenv::freshDir("hidden") + "/page.htm";
+    ASSERT_TRUE(engine->SavePage(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("saved body text"));
+    EXPECT_TRUE(printsToPdf(*engine, "hiddenprint"));
+    EXPECT_FALSE(shown->isVisible());
+
+    // Seen again: drawn at once; the widget's own hiding still counts.
+    engine->SetPageVisible(true);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(visibilityState(*engine), "visible");
+    engine->Widget()->hide();
+    EXPECT_FALSE(shown->isVisible());
+    engine->Widget()->show();
+    EXPECT_TRUE(shown->isVisible());
 }
 
 TEST_F(EngineTest, FileDownloadsAskWhereAndReportBeginAndEnd) {
