@@ -2,6 +2,7 @@
 
 #include "res/images/BasicGlyphs.h"
 #include "res/images/Canvas.h"
+#include "res/images/DrawnIconEngine.h"
 
 #include <QLinearGradient>
 #include <QPainterPathStroker>
@@ -90,14 +91,9 @@ QPixmap onGrid(int size, qreal ratio, const std::function<void(QPainter&)>& draw
     return canvas.takePixmap();
 }
 
-QIcon iconOf(const std::function<QPixmap(int, qreal)>& image, std::initializer_list<int> sizes) {
-    QIcon icon;
-    for (const int size : sizes) {
-        icon.addPixmap(image(size, 1.0));
-        if (size <= 64)
-            icon.addPixmap(image(size, 2.0));
-    }
-    return icon;
+// Pictures are drawn when first asked for, at the size asked for.
+QIcon iconOf(std::function<QPixmap(int, qreal)> image, std::initializer_list<int> sizes) {
+    return QIcon(new DrawnIconEngine(std::move(image), QList<int>(sizes)));
 }
 
 } // namespace
@@ -117,8 +113,11 @@ QPixmap AppIcons::appImage(int size, qreal devicePixelRatio) {
 }
 
 QIcon AppIcons::appIcon() {
+    // The window system is handed every size offered here when the main
+    // window appears; larger pictures of the mark come from the installed
+    // icon files, which the desktop entry names.
     return iconOf([](int size, qreal ratio) { return appImage(size, ratio); },
-                  {16, 22, 24, 32, 48, 64, 128, 256});
+                  {16, 22, 24, 32, 48, 64});
 }
 
 QPixmap AppIcons::windowImage(int engine, int size, qreal devicePixelRatio) {

@@ -19,7 +19,15 @@ QEvent::Type shownEventType() {
 } // namespace
 
 BusyAnimationPlayer::BusyAnimationPlayer(QSize size, qreal devicePixelRatio, QObject* parent)
-    : QObject(parent), m_frames(BusyAnimation::frames(size, devicePixelRatio)) {
+    : QObject(parent), m_size(size), m_ratio(devicePixelRatio) {
+    // Only the picture at rest is drawn now; each moving frame is drawn when
+    // it is first shown, so neither the program's start nor the start of a
+    // page's loading waits for all of them.
+    const QPixmap rest = BusyAnimation::frame(0, size, devicePixelRatio);
+    if (!rest.isNull()) {
+        m_frames.resize(BusyAnimation::kFrameCount);
+        m_frames[0] = rest;
+    }
     m_timer.setSingleShot(true);
     m_timer.setInterval(BusyAnimation::kFrameIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &BusyAnimationPlayer::advance);
@@ -42,7 +50,12 @@ void BusyAnimationPlayer::stop() {
 }
 
 QPixmap BusyAnimationPlayer::currentFrame() const {
-    return m_frames.isEmpty() ? QPixmap() : m_frames.at(m_index);
+    if (m_frames.isEmpty())
+        return QPixmap();
+    QPixmap& frame = m_frames[m_index];
+    if (frame.isNull())
+        frame = BusyAnimation::frame(m_index, m_size, m_ratio);
+    return frame;
 }
 
 void BusyAnimationPlayer::advance() {

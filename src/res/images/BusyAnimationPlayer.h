@@ -45,7 +45,11 @@ private:
     void advance();
     void frameShown();
 
-    QList<QPixmap> m_frames;
+    QSize m_size;
+    qreal m_ratio;
+    // kFrameCount frames, each null until first shown (none for a size too
+    // small to draw).
+    mutable QList<QPixmap> m_frames;
     QTimer m_timer;
     int m_index = 0;
     bool m_running = false;

@@ -6,6 +6,7 @@
 #include "res/images/BackgroundTile.h"
 #include "res/images/BusyAnimation.h"
 #include "res/images/BusyAnimationPlayer.h"
+#include "res/images/DrawnIconEngine.h"
 #include "res/images/SplashImages.h"
 
 #include <gtest/gtest.h>
@@ -137,4 +138,40 @@ TEST(AppIconsTest, IconsHaveTheSizesTheProgramAsksFor) {
     EXPECT_FALSE(AppIcons::linkGroupIcon().isNull());
     EXPECT_EQ(AppIcons::appImage(0).size(), QSize(8, 8));
     EXPECT_EQ(AppIcons::windowImage(0, 16, 2.0).size(), QSize(32, 32));
+}
+
+// Icons draw a picture only when it is asked for, once per size and ratio,
+// at exactly that size; copies share what was drawn.
+TEST(AppIconsTest, DrawnIconsDrawEachPictureOnceWhenFirstAskedFor) {
+    int draws = 0;
+    const QIcon icon(new DrawnIconEngine(
+        [&draws](int size, qreal ratio) {
+            ++draws;
+            QPixmap picture(QSize(size, size) * ratio);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(Qt::red);
+            return picture;
+        },
+        {16, 32}));
+    EXPECT_EQ(draws, 0) << "nothing drawn up front";
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+
+    EXPECT_EQ(icon.pixmap(QSize(20, 20), 1.0).size(), QSize(20, 20));
+    const QIcon copy = icon;
+    EXPECT_EQ(copy.pixmap(QSize(20, 20), 1.0).size(), QSize(20, 20));
+    EXPECT_EQ(draws, 1) << "the copy uses the picture already drawn";
+
+    const QPixmap sharp = icon.pixmap(QSize(16, 16), 2.0);
+    EXPECT_EQ(sharp.size(), QSize(32, 32));
+    EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_EQ(draws, 2);
+
+    const QImage disabled = icon.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage();
+    const QColor grey = disabled.pixelColor(8, 8);
+    EXPECT_EQ(grey.red(), grey.green()) << "no colour left";
+    EXPECT_EQ(grey.green(), grey.blue());
+
+    // The application icon offers only the sizes a window needs; larger
+    // pictures are still drawn on request.
+    EXPECT_LE(AppIcons::appIcon().availableSizes().last().width(), 64);
 }
