@@ -3,6 +3,7 @@
 #include "res/images/BasicGlyphs.h"
 #include "res/images/Canvas.h"
 #include "res/images/DrawnIconEngine.h"
+#include "res/images/StateEffect.h"
 
 #include <QLinearGradient>
 #include <QPainterPathStroker>
@@ -91,9 +92,16 @@ QPixmap onGrid(int size, qreal ratio, const std::function<void(QPainter&)>& draw
     return canvas.takePixmap();
 }
 
-// Pictures are drawn when first asked for, at the size asked for.
+// Pictures are drawn when first asked for, at the size asked for; the
+// disabled look is derived from the normal picture.
 QIcon iconOf(std::function<QPixmap(int, qreal)> image, std::initializer_list<int> sizes) {
-    return QIcon(new DrawnIconEngine(std::move(image), QList<int>(sizes)));
+    return DrawnIconEngine::scalable(
+        [image = std::move(image)](int size, qreal ratio, QIcon::Mode mode) {
+            const QPixmap picture = image(size, ratio);
+            return mode == QIcon::Disabled ? StateEffect::apply(picture, ImageState::Disabled)
+                                           : picture;
+        },
+        QList<int>(sizes));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "res/images/ToolbarImages.h"
 
 #include "res/images/Canvas.h"
+#include "res/images/DrawnIconEngine.h"
 #include "res/images/StateEffect.h"
 #include "res/images/ToolbarDrawings.h"
 
@@ -38,12 +39,15 @@ QPixmap ToolbarImages::image(int index, ImageState state, qreal devicePixelRatio
 QIcon ToolbarImages::icon(int index, bool preferTheme) {
     if (!validIndex(index))
         return {};
-    QIcon drawn;
-    for (const qreal ratio : {1.0, 2.0}) {
-        drawn.addPixmap(image(index, ImageState::Normal, ratio), QIcon::Normal);
-        drawn.addPixmap(image(index, ImageState::Hot, ratio), QIcon::Active);
-        drawn.addPixmap(image(index, ImageState::Disabled, ratio), QIcon::Disabled);
-    }
+    // Each look is drawn when a button first shows it.
+    const QIcon drawn = DrawnIconEngine::fixed(
+        [index](int, qreal ratio, QIcon::Mode mode) {
+            const ImageState state = mode == QIcon::Active     ? ImageState::Hot
+                                     : mode == QIcon::Disabled ? ImageState::Disabled
+                                                               : ImageState::Normal;
+            return image(index, state, ratio);
+        },
+        kSize);
     const QString name = themeName(index);
     if (preferTheme && !name.isEmpty() && QIcon::hasThemeIcon(name))
         return QIcon::fromTheme(name, drawn);

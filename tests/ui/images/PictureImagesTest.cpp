@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QColor>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -144,15 +146,14 @@ TEST(AppIconsTest, IconsHaveTheSizesTheProgramAsksFor) {
 // at exactly that size; copies share what was drawn.
 TEST(AppIconsTest, DrawnIconsDrawEachPictureOnceWhenFirstAskedFor) {
     int draws = 0;
-    const QIcon icon(new DrawnIconEngine(
-        [&draws](int size, qreal ratio) {
-            ++draws;
-            QPixmap picture(QSize(size, size) * ratio);
-            picture.setDevicePixelRatio(ratio);
-            picture.fill(Qt::red);
-            return picture;
-        },
-        {16, 32}));
+    const auto draw = [&draws](int size, qreal ratio, QIcon::Mode mode) {
+        ++draws;
+        QPixmap picture(QSize(size, size) * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(mode == QIcon::Disabled ? Qt::gray : Qt::red);
+        return picture;
+    };
+    const QIcon icon = DrawnIconEngine::scalable(draw, {16, 32});
     EXPECT_EQ(draws, 0) << "nothing drawn up front";
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
 
@@ -166,10 +167,34 @@ TEST(AppIconsTest, DrawnIconsDrawEachPictureOnceWhenFirstAskedFor) {
     EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
     EXPECT_EQ(draws, 2);
 
-    const QImage disabled = icon.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage();
-    const QColor grey = disabled.pixelColor(8, 8);
-    EXPECT_EQ(grey.red(), grey.green()) << "no colour left";
-    EXPECT_EQ(grey.green(), grey.blue());
+    EXPECT_EQ(icon.pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage().pixelColor(8, 8),
+              QColor(Qt::gray)) << "each look is drawn for itself";
+    EXPECT_EQ(draws, 3);
+
+    // A picture of one size is never drawn larger, and scaled down when
+    // asked for less.
+    draws = 0;
+    const QIcon fixed = DrawnIconEngine::fixed(draw, 18);
+    EXPECT_EQ(fixed.pixmap(QSize(32, 32), 1.0).size(), QSize(18, 18));
+    EXPECT_EQ(fixed.pixmap(QSize(16, 16), 1.0).size(), QSize(16, 16));
+    EXPECT_EQ(fixed.actualSize(QSize(32, 32)), QSize(18, 18));
+    EXPECT_EQ(fixed.availableSizes(), QList<QSize>{QSize(18, 18)});
+
+    // The disabled look of the program's own icons has no colour left.
+    const QImage disabled =
+        AppIcons::windowIcon(0).pixmap(QSize(16, 16), 1.0, QIcon::Disabled).toImage();
+    int seen = 0;
+    for (int y = 0; y < disabled.height(); ++y) {
+        for (int x = 0; x < disabled.width(); ++x) {
+            const QColor c = disabled.pixelColor(x, y);
+            if (c.alpha() == 0)
+                continue;
+            ++seen;
+            EXPECT_LE(std::abs(c.red() - c.green()) + std::abs(c.green() - c.blue()), 2)
+                << "no colour left at " << x << "," << y;
+        }
+    }
+    EXPECT_GT(seen, 40);
 
     // The application icon offers only the sizes a window needs; larger
     // pictures are still drawn on request.
