@@ -53,13 +53,6 @@ bool waitForAll(const std::vector<CBrowserView*>& views, const QString& url, int
     return false;
 }
 
-void settle(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 void print(const char* label, const Memory& memory) {
     std::printf("%-28s RSS %8.1f MiB  PSS %8.1f MiB  (%d processes)\n", label,
                 double(memory.rssKb) / 1024.0, double(memory.pssKb) / 1024.0, memory.processes);
@@ -85,7 +78,7 @@ int main(int argc, char** argv) {
     CQuorrelin application;
     if (!application.InitInstance({}))
         return 1;
-    settle(500);
+    bench::settle(500);
     const Memory empty = treeMemory();
 
     qint64 ownNs = 0;
@@ -106,7 +99,7 @@ int main(int argc, char** argv) {
     openOne();
     const bool first = waitForAll(views, url, 60000);
     const qint64 firstMs = wall.elapsed();
-    settle(1000);
+    bench::settle(1000);
     const Memory one = treeMemory();
 
     wall.restart();
@@ -132,7 +125,7 @@ int main(int argc, char** argv) {
         std::printf("completed %d of %zu\n", done, views.size());
     }
     const qint64 allMs = wall.elapsed();
-    settle(2000);
+    bench::settle(2000);
     const Memory many = treeMemory();
 
     std::printf("windows: %zu, page: %s\n", views.size(), qPrintable(url));

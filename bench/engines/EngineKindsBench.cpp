@@ -13,6 +13,7 @@
 #include "platform/registry/RegKey.h"
 #include "../support/BenchSetup.h"
 #include "../support/ProcessTreeMemory.h"
+#include "../support/ProgramRuns.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,13 +31,6 @@ namespace {
 constexpr int kSettleMs = 2000;
 constexpr int kPageTimeoutMs = 30000;
 
-void settle(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 // Runs the event loop until view completed url; false on time-out.
 bool waitForPage(const CBrowserView* view, const QString& url) {
     QElapsedTimer timer;
@@ -49,12 +43,6 @@ bool waitForPage(const CBrowserView* view, const QString& url) {
     return false;
 }
 
-double median(std::vector<double> values) {
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 struct Kind {
     const char* name;
@@ -82,7 +70,7 @@ int main(int argc, char** argv) {
     CQuorrelin application;
     if (url.isEmpty() || !application.InitInstance({}))
         return 1;
-    settle(500);
+    bench::settle(500);
 
     Kind kinds[] = {{"QtWebEngine (kind 0)", {}, {}, 0}, {"WebKitGTK (kind 1)", {}, {}, 0}};
     for (int round = 0; round < rounds; ++round) {
@@ -102,7 +90,7 @@ int main(int argc, char** argv) {
                 continue;
             }
             k.completeMs.push_back(double(timer.nsecsElapsed()) / 1e6);
-            settle(kSettleMs);
+            bench::settle(kSettleMs);
             const bench::Memory after = bench::treeMemory();
             k.addedPssMib.push_back(double(after.pssKb - before.pssKb) / 1024.0);
             std::printf("round %d %s: complete %.1f ms, PSS added %.1f MiB\n", round + 1, k.name,
@@ -113,7 +101,7 @@ int main(int argc, char** argv) {
     // The first window of a kind also starts that engine: shown on its own.
     const auto first = [](const std::vector<double>& v) { return v.empty() ? 0 : v.front(); };
     const auto rest = [](const std::vector<double>& v) {
-        return median(v.size() > 1 ? std::vector<double>(v.begin() + 1, v.end()) : v);
+        return bench::median(v.size() > 1 ? std::vector<double>(v.begin() + 1, v.end()) : v);
     };
     std::printf("\n%-22s %14s %14s %14s %14s %9s\n", "engine kind", "1st complete", "complete",
                 "1st PSS MiB", "PSS MiB", "failures");

@@ -9,6 +9,7 @@
 // load its pages within 60 s is reported as FAILED, not timed.
 #include "app/RenderingSetup.h"
 #include "platform/os/RenderingPath.h"
+#include "../support/ProgramRuns.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -72,12 +73,6 @@ int runPages(int argc, char** argv, int pages, const QString& folder) {
         QCoreApplication::quit();
     });
     return QApplication::exec();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // One start of the measured program; the exit time in ms, or -1 when it
@@ -148,7 +143,7 @@ int main(int argc, char** argv) {
             continue;
         }
         std::printf("%d page(s): median %.1f ms (min %.1f, max %.1f) over %zu runs, %d FAILED\n",
-                    sizes[s], median(times[s]), *std::min_element(times[s].begin(), times[s].end()),
+                    sizes[s], bench::median(times[s]), *std::min_element(times[s].begin(), times[s].end()),
                     *std::max_element(times[s].begin(), times[s].end()), times[s].size(), failed[s]);
         if (failed[s])
             status = 2;

@@ -6,7 +6,9 @@
 #include "app/SettingsPaths.h"
 #include "platform/registry/RegKey.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -52,6 +54,14 @@ inline void prepareSettings() {
     for (const char* name : {"DisplaySplash", "CheckDefaultBrowser", "ConfirmExitApp"})
         key.setDword(QString::fromLatin1(name), 0);
     key.setDword(QStringLiteral("StartMode"), 4);
+}
+
+// Runs the event loop for ms milliseconds.
+inline void settle(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 } // namespace bench
